@@ -1,0 +1,170 @@
+// The framework's foundation: objects with run-time class information, the
+// memory they live in, the module state with its resource handles, and text.
+#pragma once
+
+#include <windows.h>
+#include <tchar.h>
+
+#include <new>
+#include <stddef.h>
+
+#include "afxver_.h"
+
+class CObject;
+class CDynLinkLibrary;
+struct CRuntimeClass;
+
+// Memory owned by the module that allocated it.
+//
+// Each module carries its own C++ runtime, and an extension DLL may replace
+// the global allocator, yet an object allocated in one module is often
+// deleted in another (a deleting destructor runs where the class's vtable
+// lives). A block therefore records, in front of the object, the global
+// operator delete of the module that allocated it, and is always given back
+// through that. Both helpers are inline so that they resolve to the calling
+// module's own global operators.
+
+typedef void (*AFX_PFN_FREE)(void*);
+
+// Room in front of the object: the owner's free function, padded so that the
+// object keeps the allocator's 8-byte alignment.
+const size_t AFX_OWNED_HEADER = 8;
+
+// A block of nSize bytes owned by the calling module, or null when that
+// module's allocator has no memory.
+inline void* AfxAllocateOwned(size_t nSize) noexcept
+{
+    if (nSize > static_cast<size_t>(-1) - AFX_OWNED_HEADER)
+        return nullptr;
+    void* block = ::operator new(nSize + AFX_OWNED_HEADER, std::nothrow);
+    if (!block)
+        return nullptr;
+    AFX_PFN_FREE pfnFree = ::operator delete;
+    *static_cast<AFX_PFN_FREE*>(block) = pfnFree;
+    return static_cast<char*>(block) + AFX_OWNED_HEADER;
+}
+
+// Gives a block from AfxAllocateOwned back to the module that allocated it,
+// from whichever module; null is ignored.
+inline void AfxFreeOwned(void* p) noexcept
+{
+    if (!p)
+        return;
+    void* block = static_cast<char*>(p) - AFX_OWNED_HEADER;
+    (*static_cast<AFX_PFN_FREE*>(block))(block);
+}
+
+// Run-time class information. The base class is reached through a function
+// rather than a pointer because it may live in another DLL.
+struct AFX_CORE_CLASS CRuntimeClass {
+    LPCSTR m_lpszClassName;
+    int m_nObjectSize;
+    UINT m_wSchema;
+    CObject* (PASCAL* m_pfnCreateObject)();
+    CRuntimeClass* (PASCAL* m_pfnGetBaseClass)();
+    CRuntimeClass* m_pNextClass;   // link in the list that registers the class
+
+    // A new object of this class, or null when the class cannot be created
+    // dynamically or there is no memory.
+    CObject* CreateObject();
+    BOOL IsDerivedFrom(const CRuntimeClass* pBaseClass) const;
+
+    // Classes of the application and of every extension DLL in the chain.
+    static CRuntimeClass* PASCAL FromName(LPCSTR lpszClassName);
+    static CRuntimeClass* PASCAL FromName(LPCWSTR lpszClassName);
+    static CObject* PASCAL CreateObject(LPCSTR lpszClassName);
+    static CObject* PASCAL CreateObject(LPCWSTR lpszClassName);
+};
+
+// Registers a class while its module is initialised and withdraws it when
+// the module's static objects are destroyed, so that an unloaded module
+// never leaves its class record behind.
+struct AFX_CORE_CLASS AFX_CLASSINIT {
+    explicit AFX_CLASSINIT(CRuntimeClass* pNewClass);
+    ~AFX_CLASSINIT();
+    AFX_CLASSINIT(const AFX_CLASSINIT&) = delete;
+    AFX_CLASSINIT& operator=(const AFX_CLASSINIT&) = delete;
+
+    CRuntimeClass* m_pClass;
+};
+
+#define RUNTIME_CLASS(class_name) (class_name::GetThisClass())
+
+#define DECLARE_DYNAMIC(class_name)                         \
+public:                                                     \
+    static CRuntimeClass class##class_name;                 \
+    static CRuntimeClass* PASCAL _GetBaseClass();           \
+    static CRuntimeClass* PASCAL GetThisClass();            \
+    virtual CRuntimeClass* GetRuntimeClass() const override;
+
+#define DECLARE_DYNCREATE(class_name)                       \
+    DECLARE_DYNAMIC(class_name)                             \
+    static CObject* PASCAL CreateObject();
+
+#define IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, wSchema, pfnNew)        \
+    CRuntimeClass* PASCAL class_name::_GetBaseClass()                               \
+    {                                                                               \
+        return RUNTIME_CLASS(base_class_name);                                      \
+    }                                                                               \
+    CRuntimeClass class_name::class##class_name = {                                 \
+        #class_name, static_cast<int>(sizeof(class class_name)), wSchema, pfnNew,   \
+        &class_name::_GetBaseClass, nullptr};                                       \
+    CRuntimeClass* PASCAL class_name::GetThisClass()                                \
+    {                                                                               \
+        return &class_name::class##class_name;                                      \
+    }                                                                               \
+    CRuntimeClass* class_name::GetRuntimeClass() const                              \
+    {                                                                               \
+        return &class_name::class##class_name;                                      \
+    }                                                                               \
+    static const AFX_CLASSINIT afxClassInit##class_name(&class_name::class##class_name);
+
+#define IMPLEMENT_DYNAMIC(class_name, base_class_name) \
+    IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, 0xFFFF, nullptr)
+
+#define IMPLEMENT_DYNCREATE(class_name, base_class_name)    \
+    CObject* PASCAL class_name::CreateObject()              \
+    {                                                       \
+        return new class_name;                              \
+    }                                                       \
+    IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, 0xFFFF, &class_name::CreateObject)
+
+// The root of the framework's classes.
+class AFX_CORE_CLASS CObject {
+public:
+    virtual CRuntimeClass* GetRuntimeClass() const;
+    virtual ~CObject() = 0;
+
+    // Objects are allocated in the module that creates them and freed there,
+    // wherever the delete happens (see AfxAllocateOwned). Without memory the
+    // result is null and no constructor runs.
+    static void* operator new(size_t nSize) noexcept { return AfxAllocateOwned(nSize); }
+    static void operator delete(void* p) noexcept { AfxFreeOwned(p); }
+    static void* operator new(size_t, void* p) noexcept { return p; }
+    static void operator delete(void*, void*) noexcept {}
+
+    BOOL IsKindOf(const CRuntimeClass* pClass) const;
+    BOOL IsSerializable() const;
+    virtual void AssertValid() const;
+
+    static CRuntimeClass classCObject;
+    static CRuntimeClass* PASCAL _GetBaseClass();
+    static CRuntimeClass* PASCAL GetThisClass();
+
+protected:
+    CObject();
+
+private:
+    CObject(const CObject&) = delete;
+    CObject& operator=(const CObject&) = delete;
+};
+
+// `object` as a class_name, or null when it is not one (or is null).
+AFX_CORE_API CObject* AFXAPI AfxDynamicDownCast(CRuntimeClass* pClass, CObject* pObject);
+
+#define DYNAMIC_DOWNCAST(class_name, object) \
+    (static_cast<class_name*>(AfxDynamicDownCast(RUNTIME_CLASS(class_name), object)))
+#define STATIC_DOWNCAST(class_name, object) (static_cast<class_name*>(object))
+
+#include "afxstat_.h"
+#include "afxstr.h"

@@ -1,0 +1,55 @@
+// Extension DLLs: a DLL written against the framework that shares the
+// application's module state. Its DllMain initialises an AFX_EXTENSION_MODULE,
+// joins the chain with a CDynLinkLibrary allocated on the heap, and at detach
+// terminates the module, which deletes that object again.
+#pragma once
+
+#include "afxwin.h"
+
+// One per extension DLL, zero-initialised.
+struct AFX_EXTENSION_MODULE {
+    BOOL bInitialized;
+    HMODULE hModule;
+    HMODULE hResource;
+    // The classes that live in the DLL's image, claimed from the application's
+    // list at initialisation, linked through CRuntimeClass::m_pNextClass.
+    CRuntimeClass* pFirstSharedClass;
+};
+
+// Claims the classes of hModule's image for the record. TRUE on success and
+// when the record already stands for hModule; FALSE for a null module or a
+// record that stands for another one.
+AFX_CORE_API BOOL AFXAPI AfxInitExtensionModule(AFX_EXTENSION_MODULE& state, HMODULE hModule);
+// Deletes the chain's CDynLinkLibrary objects of the record's module (of
+// every module with bAll) and empties the record. Harmless when the record
+// is not initialised.
+AFX_CORE_API void AFXAPI AfxTermExtensionModule(AFX_EXTENSION_MODULE& state, BOOL bAll = FALSE);
+
+// A DLL's place in the chain, from construction to destruction: its resource
+// module is searched by AfxFindResourceHandle and its classes by
+// CRuntimeClass::FromName. Allocate it with new; AfxTermExtensionModule
+// deletes it.
+class AFX_CORE_CLASS CDynLinkLibrary : public CCmdTarget {
+    DECLARE_DYNAMIC(CDynLinkLibrary)
+
+public:
+    // A system library is searched after the application's language module.
+    explicit CDynLinkLibrary(AFX_EXTENSION_MODULE& state, BOOL bSystem = FALSE);
+    CDynLinkLibrary(HINSTANCE hModule, HINSTANCE hResource);
+    ~CDynLinkLibrary() override;
+
+    HMODULE m_hModule;
+    HMODULE m_hResource;
+    CRuntimeClass* m_pClassList;   // shared with the module's record
+    BOOL m_bSystem;
+    CDynLinkLibrary* m_pNextDLL;
+};
+
+// Diagnostics for tests, exported by name.
+extern "C" {
+// The next AfxInitExtensionModule fails, as if the module could not be
+// initialised; the one after that is unaffected.
+AFX_CORE_API void AFX_CDECL AfxDiagFailNextExtensionInit(void);
+// Number of CDynLinkLibrary objects in the chain.
+AFX_CORE_API int AFX_CDECL AfxDiagGetLibraryCount(void);
+}

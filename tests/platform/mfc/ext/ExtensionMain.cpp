@@ -1,0 +1,49 @@
+// Entry of a test extension DLL and its test exports.
+#include "CountingAllocator.h"
+#include "TestExtension.h"
+
+namespace {
+
+AFX_EXTENSION_MODULE extensionModule = {};
+
+} // namespace
+
+extern "C" BOOL WINAPI DllMain(HINSTANCE hInstance, DWORD reason, LPVOID)
+{
+    if (reason == DLL_PROCESS_ATTACH) {
+        if (!AfxInitExtensionModule(extensionModule, hInstance))
+            return FALSE;
+        new CDynLinkLibrary(extensionModule);
+    } else if (reason == DLL_PROCESS_DETACH) {
+        AfxTermExtensionModule(extensionModule);
+    }
+    return TRUE;
+}
+
+long AFX_CDECL TestExt_GetLiveBlocks(void)
+{
+    return CountingAllocator_GetLiveBlocks();
+}
+
+void AFX_CDECL TestExt_FailAllocations(BOOL bFail)
+{
+    CountingAllocator_Fail(bFail != FALSE);
+}
+
+AFX_EXTENSION_MODULE* AFX_CDECL TestExt_GetModuleRecord(void)
+{
+    return &extensionModule;
+}
+
+void* AFX_CDECL TestExt_AllocateOwned(size_t nSize)
+{
+    return AfxAllocateOwned(nSize);
+}
+
+CDynLinkLibrary* AFX_CDECL TestExt_NewLibrary(HINSTANCE hResource, BOOL bSystem)
+{
+    CDynLinkLibrary* library = new CDynLinkLibrary(hResource, hResource);
+    if (library)
+        library->m_bSystem = bSystem;
+    return library;
+}
