@@ -70,7 +70,8 @@ public:
     // Replaces the text with 8-bit text widened byte by byte.
     virtual void vv_Init(const char* text, unsigned length);
 
-    // Strings kept on the heap come from the basis library's own heap.
+    // Strings kept on the heap come from the basis library's own heap. Null
+    // when no memory is left: callers build with -fcheck-new.
     static void* operator new(size_t size);
     static void operator delete(void* block);
 };
@@ -132,7 +133,8 @@ public:
     // fonts that are not hired are ignored.
     void v_Fire(CT_LogicalFont* font);
 
-    // Diagnostics: fonts alive, and hires not yet fired.
+    // Diagnostics: hired fonts alive (the system default font not counted),
+    // and hires not yet fired.
     unsigned n_GetFontCount() const;
     unsigned n_GetHireCount() const;
 
@@ -228,6 +230,15 @@ public:
 
 // Language tables. Primary languages are numbered from 1 to the count, the
 // sub-languages of each from 1 to its count, in table order.
+//
+// The table holds the languages Windows XP (Service Pack 2) knows, each with
+// the country or region variants Windows defines for it (et_Sub values are
+// the sub-language part of the identifier), numbered in the order of their
+// English names but for number 54, the product's own pseudo-language for
+// testing translations: "Pseudo", with the one variant "Pseudo (Accents)",
+// identifier 0x0501 (Windows' pseudo-locale; no real language uses its
+// primary part 0x101), module code "PSE". A language with a single variant of
+// SUBLANG_DEFAULT has no sub-languages: its identifier is made with es_None.
 class LEXORIN_BASIS_API CT_Language {
 public:
     enum et_Primary : unsigned { ep_None = 0 };
@@ -254,6 +265,7 @@ class LEXORIN_BASIS_API CT_LocaleInfo {
 public:
     // TRUE when the system has the locale.
     static int sb_IsInstalled(unsigned id);
-    // TRUE for the product's own languages, usable without a system locale.
+    // TRUE for the product's own languages, usable without a system locale:
+    // the pseudo-language of CT_Language (0x0501).
     static int sb_IsProprietary(unsigned id);
 };

@@ -1,0 +1,7 @@
+#include "LexorinBasis.h"
+
+CT_Exit::~CT_Exit()
+{
+    if (pf_Function)
+        pf_Function();
+}
