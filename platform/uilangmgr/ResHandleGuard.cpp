@@ -1,0 +1,14 @@
+#include "LexorinUILanguageMgr.h"
+
+#include <afx.h>
+
+CT_ResHandleGuard::CT_ResHandleGuard(HINSTANCE hModule)
+    : h_Previous(AfxGetResourceHandle())
+{
+    AfxSetResourceHandle(hModule);
+}
+
+CT_ResHandleGuard::~CT_ResHandleGuard()
+{
+    AfxSetResourceHandle(h_Previous);
+}
