@@ -1,5 +1,7 @@
-// A host application of Dialogs.dll. For now it loads the library and shows
-// what the library says of itself.
+// A host application of Dialogs.dll: a main window whose menu shows each of
+// the library's dialogs. Run with --print to print the library's identity and
+// leave.
+#include "DemoActions.h"
 #include "Dialogs.h"
 
 #include <cstdio>
@@ -7,25 +9,103 @@
 
 namespace {
 
-void v_DescribeLibrary(wchar_t* text, size_t size)
+const wchar_t kClassName[] = L"DialogsDemoHost";
+const UINT kFirstCommand = 100;
+
+HMENU h_BuildMenu()
 {
-    swprintf(text, size,
-             L"Dialogs.dll version %u, build %u\r\nmodule handle %p\r\nmodule file %ls",
-             CT_DialogsDLLMain::sn_GetVersion(), CT_DialogsDLLMain::sn_GetBuild(),
-             static_cast<void*>(CT_DialogsDLLMain::sh_GetInstance()),
-             CT_DialogsDLLMain::spcco_GetModuleName()->qcuz_Get());
+    HMENU bar = CreateMenu();
+    HMENU dialogs = CreatePopupMenu();
+    for (UINT i = 0; g_DemoActions[i].text; ++i)
+        AppendMenuW(dialogs, MF_STRING, kFirstCommand + i, g_DemoActions[i].text);
+    AppendMenuW(dialogs, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(dialogs, MF_STRING, IDCANCEL, L"E&xit");
+    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(dialogs), L"&Dialogs");
+    return bar;
+}
+
+void v_OnCommand(HWND window, UINT id)
+{
+    if (id == IDCANCEL) {
+        DestroyWindow(window);
+        return;
+    }
+    UINT count = 0;
+    while (g_DemoActions[count].text)
+        ++count;
+    if (id >= kFirstCommand && id < kFirstCommand + count)
+        g_DemoActions[id - kFirstCommand].run(window);
+}
+
+void v_OnPaint(HWND window)
+{
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(window, &ps);
+    RECT client;
+    GetClientRect(window, &client);
+    InflateRect(&client, -16, -16);
+    wchar_t text[512];
+    swprintf(text, sizeof text / sizeof text[0],
+             L"A host of Dialogs.dll %u (build %u).\n\nThe Dialogs menu shows what the library offers.",
+             CT_DialogsDLLMain::sn_GetVersion(), CT_DialogsDLLMain::sn_GetBuild());
+    SetBkMode(dc, TRANSPARENT);
+    HGDIOBJ font = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
+    DrawTextW(dc, text, -1, &client, DT_LEFT | DT_WORDBREAK);
+    SelectObject(dc, font);
+    EndPaint(window, &ps);
+}
+
+LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_COMMAND:
+        v_OnCommand(window, LOWORD(wParam));
+        return 0;
+    case WM_PAINT:
+        v_OnPaint(window);
+        return 0;
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return 0;
+    default:
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+}
+
+void v_PrintIdentity()
+{
+    std::printf("Dialogs.dll version %u, build %u, module %ls\n", CT_DialogsDLLMain::sn_GetVersion(),
+                CT_DialogsDLLMain::sn_GetBuild(), CT_DialogsDLLMain::spcco_GetModuleName()->qcuz_Get());
+    std::fflush(stdout);
 }
 
 } // namespace
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR commandLine, int)
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR commandLine, int show)
 {
-    wchar_t text[2048];
-    v_DescribeLibrary(text, sizeof text / sizeof text[0]);
-    std::printf("%ls\n", text);
-    std::fflush(stdout);
+    v_PrintIdentity();
     if (wcsstr(commandLine, L"--print"))
         return 0;
-    MessageBoxW(nullptr, text, L"Dialogs demo", MB_OK | MB_ICONINFORMATION);
-    return 0;
+
+    WNDCLASSW windowClass = {};
+    windowClass.lpfnWndProc = WindowProcedure;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    windowClass.lpszClassName = kClassName;
+    RegisterClassW(&windowClass);
+
+    HWND window = CreateWindowExW(0, kClassName, L"Dialogs demo host", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
+                                  CW_USEDEFAULT, 560, 360, nullptr, h_BuildMenu(), instance, nullptr);
+    if (!window)
+        return 1;
+    ShowWindow(window, show);
+    UpdateWindow(window);
+
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return static_cast<int>(message.wParam);
 }

@@ -1,0 +1,16 @@
+// What the demo host's menu offers. Each dialog of the library has its own
+// file that shows it; the table in DemoActions.cpp lists them in menu order.
+#pragma once
+
+#include <windows.h>
+
+struct DemoAction {
+    const wchar_t* text;        // menu text
+    void (*run)(HWND mainWindow);
+};
+
+// The actions, ended by an entry with a null text.
+extern const DemoAction g_DemoActions[];
+
+// Shows what the library says of itself.
+void v_DemoShowIdentity(HWND mainWindow);
