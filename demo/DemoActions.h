@@ -14,3 +14,6 @@ extern const DemoAction g_DemoActions[];
 
 // Shows what the library says of itself.
 void v_DemoShowIdentity(HWND mainWindow);
+
+// Asks for a folder, starting at the one chosen last, and shows the answer.
+void v_DemoChooseFolder(HWND mainWindow);

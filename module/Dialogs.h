@@ -4,3 +4,4 @@
 #pragma once
 
 #include "DialogsDLLMain.h"
+#include "SelectDirectory.h"

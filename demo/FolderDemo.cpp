@@ -1,0 +1,35 @@
+#include "DemoActions.h"
+#include "Dialogs.h"
+
+#include <objbase.h>
+
+#include <string>
+
+namespace {
+
+// The folder chosen last in this session; the next browse starts there.
+CT_UString& co_LastFolder()
+{
+    static CT_UString folder;
+    return folder;
+}
+
+} // namespace
+
+void v_DemoChooseFolder(HWND mainWindow)
+{
+    // The shell's dialog needs the thread set up for it; the library leaves that to its host.
+    const bool comReady = SUCCEEDED(CoInitialize(nullptr));
+    const CT_UString title(L"Choose a folder. The demo remembers it and starts there next time.");
+    CT_SelectDirectory chooser(&title, &co_LastFolder(), nullptr);
+    std::wstring message;
+    if (chooser.b_Browse()) {
+        co_LastFolder() = *chooser.pco_GetResult();
+        message = L"You chose\n" + std::wstring(chooser.pco_GetResult()->qcuz_Get());
+    } else {
+        message = L"No folder was chosen.";
+    }
+    if (comReady)
+        CoUninitialize();
+    MessageBoxW(mainWindow, message.c_str(), L"Dialogs demo", MB_OK | MB_ICONINFORMATION);
+}
