@@ -1,7 +1,113 @@
-#include <afxwin.h>
+// Command targets: the root of every message map, command dispatch through
+// the map, and the wait cursor.
+#include "wnd/WndState.h"
 
 IMPLEMENT_DYNAMIC(CCmdTarget, CObject)
 
 CCmdTarget::CCmdTarget() = default;
 
 CCmdTarget::~CCmdTarget() = default;
+
+const AFX_MSGMAP* PASCAL CCmdTarget::GetThisMessageMap()
+{
+    static const AFX_MSGMAP_ENTRY entries[] = {{0, 0, 0, 0, AfxSig_end, nullptr}};
+    static const AFX_MSGMAP messageMap = {nullptr, &entries[0]};
+    return &messageMap;
+}
+
+const AFX_MSGMAP* CCmdTarget::GetMessageMap() const
+{
+    return GetThisMessageMap();
+}
+
+const AFX_MSGMAP_ENTRY* AFXAPI AfxFindMessageEntry(const AFX_MSGMAP* pMap, UINT nMessage, UINT nCode, UINT nID)
+{
+    while (pMap) {
+        for (const AFX_MSGMAP_ENTRY* pEntry = pMap->lpEntries; pEntry && pEntry->nSig != AfxSig_end; ++pEntry) {
+            if (pEntry->nMessage == nMessage && pEntry->nCode == nCode && nID >= pEntry->nID &&
+                nID <= pEntry->nLastID)
+                return pEntry;
+        }
+        const AFX_MSGMAP* pBase = pMap->pfnGetBaseMap ? pMap->pfnGetBaseMap() : nullptr;
+        // A class named as its own base would loop for ever.
+        if (pBase == pMap)
+            break;
+        pMap = pBase;
+    }
+    return nullptr;
+}
+
+// Entries keep notification codes in 16 bits, so the code is compared in
+// its low word.
+BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
+{
+    const UINT nMessage = HIWORD(nCode) ? HIWORD(nCode) : WM_COMMAND;
+    const AFX_MSGMAP_ENTRY* pEntry = AfxFindMessageEntry(GetMessageMap(), nMessage, LOWORD(nCode), nID);
+    if (!pEntry)
+        return FALSE;
+    if (pHandlerInfo) {
+        pHandlerInfo->pTarget = this;
+        pHandlerInfo->pmf = pEntry->pfn;
+        return TRUE;
+    }
+    AFX_NOTIFY* pNotify = static_cast<AFX_NOTIFY*>(pExtra);
+    switch (pEntry->nSig) {
+    case AfxSigCmd_v:
+        (this->*pEntry->pfn)();
+        return TRUE;
+    case AfxSigCmd_b:
+        return (this->*reinterpret_cast<BOOL (CCmdTarget::*)()>(pEntry->pfn))();
+    case AfxSigNotify_v:
+        if (!pNotify)
+            return FALSE;
+        (this->*reinterpret_cast<void (CCmdTarget::*)(NMHDR*, LRESULT*)>(pEntry->pfn))(pNotify->pNMHDR,
+                                                                                       pNotify->pResult);
+        return TRUE;
+    case AfxSigNotify_b:
+        if (!pNotify)
+            return FALSE;
+        return (this->*reinterpret_cast<BOOL (CCmdTarget::*)(NMHDR*, LRESULT*)>(pEntry->pfn))(pNotify->pNMHDR,
+                                                                                              pNotify->pResult);
+    default:
+        return FALSE;
+    }
+}
+
+namespace {
+
+// nCode: 1 shows the wait cursor, -1 takes one showing back, 0 shows it
+// again when it is due. The cursor of before comes back with the last -1.
+void doWaitCursor(int nCode)
+{
+    CAfxWndThreadState* state = AfxWndState();
+    if (!state)
+        return;
+    HCURSOR hcurWait = LoadCursorW(nullptr, IDC_WAIT);
+    if (nCode > 0) {
+        HCURSOR hcurPrevious = SetCursor(hcurWait);
+        if (state->nWaitCursorCount++ == 0)
+            state->hcurWaitRestore = hcurPrevious;
+    } else if (nCode < 0) {
+        if (state->nWaitCursorCount > 0 && --state->nWaitCursorCount == 0)
+            SetCursor(state->hcurWaitRestore);
+    } else if (state->nWaitCursorCount > 0) {
+        SetCursor(hcurWait);
+    }
+}
+
+} // namespace
+
+void CCmdTarget::BeginWaitCursor()
+{
+    doWaitCursor(1);
+}
+
+void CCmdTarget::EndWaitCursor()
+{
+    doWaitCursor(-1);
+}
+
+void CCmdTarget::RestoreWaitCursor()
+{
+    doWaitCursor(0);
+}

@@ -1,0 +1,84 @@
+// Message-map entries. Each macro checks the handler's signature at compile
+// time (a handler of the wrong type does not compile) and records how the
+// message's parameters are to be unpacked when it is called.
+#pragma once
+
+// A window-message handler of type `type` (a pointer to a CWnd member), kept
+// in the entry in the common member-pointer form.
+#define AFX_WND_HANDLER(type, memberFxn) \
+    static_cast<AFX_PMSG>(reinterpret_cast<AFX_PMSGW>(static_cast<type>(&ThisClass::memberFxn)))
+// A command or notification handler of type `type` (a pointer to a
+// CCmdTarget member).
+#define AFX_CMD_HANDLER(type, memberFxn) \
+    static_cast<AFX_PMSG>(reinterpret_cast<AFX_PMSG>(static_cast<type>(&ThisClass::memberFxn)))
+
+#define AFX_WM_ENTRY(message, sig, type, memberFxn) \
+    {message, 0, 0, 0, sig, AFX_WND_HANDLER(type, memberFxn)},
+
+// Window messages, with MFC's handler names and signatures.
+#define ON_WM_CREATE() AFX_WM_ENTRY(WM_CREATE, AfxSig_is, int (AFX_MSG_CALL CWnd::*)(LPCREATESTRUCT), OnCreate)
+#define ON_WM_DESTROY() AFX_WM_ENTRY(WM_DESTROY, AfxSig_vv, void (AFX_MSG_CALL CWnd::*)(), OnDestroy)
+#define ON_WM_NCDESTROY() AFX_WM_ENTRY(WM_NCDESTROY, AfxSig_vv, void (AFX_MSG_CALL CWnd::*)(), OnNcDestroy)
+#define ON_WM_CLOSE() AFX_WM_ENTRY(WM_CLOSE, AfxSig_vv, void (AFX_MSG_CALL CWnd::*)(), OnClose)
+#define ON_WM_PAINT() AFX_WM_ENTRY(WM_PAINT, AfxSig_vv, void (AFX_MSG_CALL CWnd::*)(), OnPaint)
+#define ON_WM_ERASEBKGND() \
+    AFX_WM_ENTRY(WM_ERASEBKGND, AfxSig_bD, BOOL (AFX_MSG_CALL CWnd::*)(CDC*), OnEraseBkgnd)
+#define ON_WM_SIZE() AFX_WM_ENTRY(WM_SIZE, AfxSig_vwii, void (AFX_MSG_CALL CWnd::*)(UINT, int, int), OnSize)
+#define ON_WM_TIMER() AFX_WM_ENTRY(WM_TIMER, AfxSig_vw, void (AFX_MSG_CALL CWnd::*)(UINT_PTR), OnTimer)
+#define ON_WM_SETFOCUS() AFX_WM_ENTRY(WM_SETFOCUS, AfxSig_vW, void (AFX_MSG_CALL CWnd::*)(CWnd*), OnSetFocus)
+#define ON_WM_KILLFOCUS() AFX_WM_ENTRY(WM_KILLFOCUS, AfxSig_vW, void (AFX_MSG_CALL CWnd::*)(CWnd*), OnKillFocus)
+#define ON_WM_KEYDOWN() \
+    AFX_WM_ENTRY(WM_KEYDOWN, AfxSig_vwww, void (AFX_MSG_CALL CWnd::*)(UINT, UINT, UINT), OnKeyDown)
+#define ON_WM_KEYUP() AFX_WM_ENTRY(WM_KEYUP, AfxSig_vwww, void (AFX_MSG_CALL CWnd::*)(UINT, UINT, UINT), OnKeyUp)
+#define ON_WM_MOUSEMOVE() \
+    AFX_WM_ENTRY(WM_MOUSEMOVE, AfxSig_vwp, void (AFX_MSG_CALL CWnd::*)(UINT, CPoint), OnMouseMove)
+#define ON_WM_LBUTTONDOWN() \
+    AFX_WM_ENTRY(WM_LBUTTONDOWN, AfxSig_vwp, void (AFX_MSG_CALL CWnd::*)(UINT, CPoint), OnLButtonDown)
+#define ON_WM_LBUTTONUP() \
+    AFX_WM_ENTRY(WM_LBUTTONUP, AfxSig_vwp, void (AFX_MSG_CALL CWnd::*)(UINT, CPoint), OnLButtonUp)
+#define ON_WM_LBUTTONDBLCLK() \
+    AFX_WM_ENTRY(WM_LBUTTONDBLCLK, AfxSig_vwp, void (AFX_MSG_CALL CWnd::*)(UINT, CPoint), OnLButtonDblClk)
+// Every WM_CTLCOLOR* message of the window's children comes here, with
+// nCtlColor telling which (CTLCOLOR_STATIC and so on).
+#define ON_WM_CTLCOLOR() \
+    AFX_WM_ENTRY(WM_CTLCOLOR, AfxSig_hDWw, HBRUSH (AFX_MSG_CALL CWnd::*)(CDC*, CWnd*, UINT), OnCtlColor)
+// Any message, raw: LRESULT memberFxn(WPARAM, LPARAM).
+#define ON_MESSAGE(message, memberFxn) \
+    AFX_WM_ENTRY(message, AfxSig_lwl, LRESULT (AFX_MSG_CALL CWnd::*)(WPARAM, LPARAM), memberFxn)
+
+// Commands and control notifications: void memberFxn().
+#define ON_COMMAND(id, memberFxn) \
+    {WM_COMMAND, CN_COMMAND, static_cast<WORD>(id), static_cast<WORD>(id), AfxSigCmd_v, \
+     AFX_CMD_HANDLER(void (AFX_MSG_CALL CCmdTarget::*)(), memberFxn)},
+#define ON_CONTROL(wNotifyCode, id, memberFxn) \
+    {WM_COMMAND, static_cast<WORD>(wNotifyCode), static_cast<WORD>(id), static_cast<WORD>(id), AfxSigCmd_v, \
+     AFX_CMD_HANDLER(void (AFX_MSG_CALL CCmdTarget::*)(), memberFxn)},
+#define ON_BN_CLICKED(id, memberFxn) ON_CONTROL(BN_CLICKED, id, memberFxn)
+#define ON_STN_CLICKED(id, memberFxn) ON_CONTROL(STN_CLICKED, id, memberFxn)
+#define ON_EN_CHANGE(id, memberFxn) ON_CONTROL(EN_CHANGE, id, memberFxn)
+#define ON_CBN_SELCHANGE(id, memberFxn) ON_CONTROL(CBN_SELCHANGE, id, memberFxn)
+
+// WM_NOTIFY from a child: void memberFxn(NMHDR*, LRESULT*).
+#define ON_NOTIFY(wNotifyCode, id, memberFxn) \
+    {WM_NOTIFY, static_cast<WORD>(static_cast<int>(wNotifyCode)), static_cast<WORD>(id), static_cast<WORD>(id), \
+     AfxSigNotify_v, AFX_CMD_HANDLER(void (AFX_MSG_CALL CCmdTarget::*)(NMHDR*, LRESULT*), memberFxn)},
+
+// Reflected messages: a control handles what it sent to its parent. A
+// handled reflected command or notification does not reach the parent; the
+// _EX forms return BOOL, and FALSE lets the parent handle it as well.
+#define ON_CONTROL_REFLECT(wNotifyCode, memberFxn) \
+    {WM_REFLECT_BASE + WM_COMMAND, static_cast<WORD>(wNotifyCode), 0, 0, AfxSigCmd_v, \
+     AFX_CMD_HANDLER(void (AFX_MSG_CALL CCmdTarget::*)(), memberFxn)},
+#define ON_CONTROL_REFLECT_EX(wNotifyCode, memberFxn) \
+    {WM_REFLECT_BASE + WM_COMMAND, static_cast<WORD>(wNotifyCode), 0, 0, AfxSigCmd_b, \
+     AFX_CMD_HANDLER(BOOL (AFX_MSG_CALL CCmdTarget::*)(), memberFxn)},
+#define ON_NOTIFY_REFLECT(wNotifyCode, memberFxn) \
+    {WM_REFLECT_BASE + WM_NOTIFY, static_cast<WORD>(static_cast<int>(wNotifyCode)), 0, 0, AfxSigNotify_v, \
+     AFX_CMD_HANDLER(void (AFX_MSG_CALL CCmdTarget::*)(NMHDR*, LRESULT*), memberFxn)},
+#define ON_NOTIFY_REFLECT_EX(wNotifyCode, memberFxn) \
+    {WM_REFLECT_BASE + WM_NOTIFY, static_cast<WORD>(static_cast<int>(wNotifyCode)), 0, 0, AfxSigNotify_b, \
+     AFX_CMD_HANDLER(BOOL (AFX_MSG_CALL CCmdTarget::*)(NMHDR*, LRESULT*), memberFxn)},
+// HBRUSH CtlColor(CDC*, UINT nCtlColor). A NULL brush leaves the colours to
+// the parent.
+#define ON_WM_CTLCOLOR_REFLECT() \
+    AFX_WM_ENTRY(WM_REFLECT_BASE + WM_CTLCOLOR, AfxSig_hDw, HBRUSH (AFX_MSG_CALL CWnd::*)(CDC*, UINT), CtlColor)

@@ -1,0 +1,55 @@
+#include "HandleMaps.h"
+
+IMPLEMENT_DYNAMIC(CBrush, CGdiObject)
+
+CBrush::CBrush(COLORREF crColor)
+{
+    CreateSolidBrush(crColor);
+}
+
+CBrush::CBrush(int nIndex, COLORREF crColor)
+{
+    CreateHatchBrush(nIndex, crColor);
+}
+
+CBrush::CBrush(CBitmap* pBitmap)
+{
+    CreatePatternBrush(pBitmap);
+}
+
+CBrush* PASCAL CBrush::FromHandle(HBRUSH hBrush)
+{
+    return static_cast<CBrush*>(AfxGdiFromHandle(hBrush, RUNTIME_CLASS(CBrush)));
+}
+
+BOOL CBrush::CreateSolidBrush(COLORREF crColor)
+{
+    return AttachNew(::CreateSolidBrush(crColor));
+}
+
+BOOL CBrush::CreateHatchBrush(int nIndex, COLORREF crColor)
+{
+    return AttachNew(::CreateHatchBrush(nIndex, crColor));
+}
+
+BOOL CBrush::CreatePatternBrush(CBitmap* pBitmap)
+{
+    if (!pBitmap || !pBitmap->m_hObject)
+        return FALSE;
+    return AttachNew(::CreatePatternBrush(static_cast<HBITMAP>(pBitmap->m_hObject)));
+}
+
+BOOL CBrush::CreateBrushIndirect(const LOGBRUSH* lpLogBrush)
+{
+    return lpLogBrush ? AttachNew(::CreateBrushIndirect(lpLogBrush)) : FALSE;
+}
+
+BOOL CBrush::CreateSysColorBrush(int nIndex)
+{
+    return AttachNew(GetSysColorBrush(nIndex));
+}
+
+int CBrush::GetLogBrush(LOGBRUSH* pLogBrush) const
+{
+    return pLogBrush ? GetObject(sizeof(LOGBRUSH), pLogBrush) : 0;
+}

@@ -1,0 +1,109 @@
+// CGdiObject: ownership of one GDI handle.
+#include "HandleMaps.h"
+
+IMPLEMENT_DYNAMIC(CGdiObject, CObject)
+
+namespace {
+
+// Indexes of the system colours whose brushes GetSysColorBrush hands out.
+const int LAST_SYS_COLOR = 30;   // COLOR_MENUBAR
+const int LAST_STOCK_OBJECT = DC_PEN;
+
+} // namespace
+
+bool AfxIsSystemGdiObject(HGDIOBJ hObject)
+{
+    for (int i = 0; i <= LAST_STOCK_OBJECT; ++i) {
+        if (GetStockObject(i) == hObject)
+            return true;
+    }
+    if (GetObjectType(hObject) != OBJ_BRUSH)
+        return false;
+    for (int i = 0; i <= LAST_SYS_COLOR; ++i) {
+        if (GetSysColorBrush(i) == hObject)
+            return true;
+    }
+    return false;
+}
+
+CGdiObject::~CGdiObject()
+{
+    DeleteObject();
+}
+
+// Out of line, and through a volatile copy, so that the compiler cannot
+// assume `this` to be non-null and drop the check.
+HGDIOBJ CGdiObject::GetSafeHandle() const
+{
+    const CGdiObject* volatile self = this;
+    return self ? self->m_hObject : nullptr;
+}
+
+CGdiObject* PASCAL CGdiObject::FromHandle(HGDIOBJ hObject)
+{
+    return AfxGdiFromHandle(hObject, RUNTIME_CLASS(CGdiObject));
+}
+
+BOOL CGdiObject::Attach(HGDIOBJ hObject)
+{
+    if (m_hObject || !hObject)
+        return FALSE;
+    // Any number of wrappers may hold a system object, since none deletes it.
+    if (!AfxIsSystemGdiObject(hObject) && !AfxSetPermanentGdi(hObject, this))
+        return FALSE;
+    m_hObject = hObject;
+    return TRUE;
+}
+
+HGDIOBJ CGdiObject::Detach()
+{
+    HGDIOBJ hObject = m_hObject;
+    if (hObject)
+        AfxRemovePermanentGdi(hObject, this);
+    m_hObject = nullptr;
+    return hObject;
+}
+
+BOOL CGdiObject::DeleteObject()
+{
+    if (!m_hObject)
+        return FALSE;
+    HGDIOBJ hObject = Detach();
+    if (AfxIsSystemGdiObject(hObject))
+        return TRUE;
+    return ::DeleteObject(hObject);
+}
+
+BOOL CGdiObject::AttachNew(HGDIOBJ hObject)
+{
+    if (!hObject)
+        return FALSE;
+    if (Attach(hObject))
+        return TRUE;
+    if (!AfxIsSystemGdiObject(hObject))
+        ::DeleteObject(hObject);
+    return FALSE;
+}
+
+BOOL CGdiObject::CreateStockObject(int nIndex)
+{
+    return AttachNew(GetStockObject(nIndex));
+}
+
+BOOL CGdiObject::UnrealizeObject()
+{
+    return m_hObject ? ::UnrealizeObject(m_hObject) : FALSE;
+}
+
+int CGdiObject::GetObject(int nCount, LPVOID lpObject) const
+{
+    // A null lpObject asks for the size that the object's record needs.
+    if (!m_hObject || nCount < 0)
+        return 0;
+    return ::GetObject(m_hObject, nCount, lpObject);
+}
+
+UINT CGdiObject::GetObjectType() const
+{
+    return m_hObject ? static_cast<UINT>(::GetObjectType(m_hObject)) : 0;
+}

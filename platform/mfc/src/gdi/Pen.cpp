@@ -1,0 +1,28 @@
+#include "HandleMaps.h"
+
+IMPLEMENT_DYNAMIC(CPen, CGdiObject)
+
+CPen::CPen(int nPenStyle, int nWidth, COLORREF crColor)
+{
+    CreatePen(nPenStyle, nWidth, crColor);
+}
+
+CPen* PASCAL CPen::FromHandle(HPEN hPen)
+{
+    return static_cast<CPen*>(AfxGdiFromHandle(hPen, RUNTIME_CLASS(CPen)));
+}
+
+BOOL CPen::CreatePen(int nPenStyle, int nWidth, COLORREF crColor)
+{
+    return AttachNew(::CreatePen(nPenStyle, nWidth, crColor));
+}
+
+BOOL CPen::CreatePenIndirect(LPLOGPEN lpLogPen)
+{
+    return lpLogPen ? AttachNew(::CreatePenIndirect(lpLogPen)) : FALSE;
+}
+
+int CPen::GetLogPen(LOGPEN* pLogPen) const
+{
+    return pLogPen ? GetObject(sizeof(LOGPEN), pLogPen) : 0;
+}

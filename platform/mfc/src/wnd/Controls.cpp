@@ -1,0 +1,110 @@
+// The standard controls: thin classes over their window messages.
+#include "WndInternal.h"
+
+IMPLEMENT_DYNAMIC(CStatic, CWnd)
+IMPLEMENT_DYNAMIC(CButton, CWnd)
+IMPLEMENT_DYNAMIC(CComboBox, CWnd)
+
+BOOL CStatic::Create(LPCTSTR lpszText, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
+{
+    return CWnd::Create(L"STATIC", lpszText, dwStyle, rect, pParentWnd, nID);
+}
+
+HBITMAP CStatic::SetBitmap(HBITMAP hBitmap)
+{
+    return reinterpret_cast<HBITMAP>(SendMessage(STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(hBitmap)));
+}
+
+HBITMAP CStatic::GetBitmap() const
+{
+    return reinterpret_cast<HBITMAP>(SendMessage(STM_GETIMAGE, IMAGE_BITMAP, 0));
+}
+
+BOOL CButton::Create(LPCTSTR lpszCaption, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
+{
+    return CWnd::Create(L"BUTTON", lpszCaption, dwStyle, rect, pParentWnd, nID);
+}
+
+int CButton::GetCheck() const
+{
+    return static_cast<int>(SendMessage(BM_GETCHECK));
+}
+
+void CButton::SetCheck(int nCheck)
+{
+    SendMessage(BM_SETCHECK, static_cast<WPARAM>(nCheck));
+}
+
+BOOL CComboBox::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
+{
+    return CWnd::Create(L"COMBOBOX", nullptr, dwStyle, rect, pParentWnd, nID);
+}
+
+int CComboBox::GetCount() const
+{
+    return static_cast<int>(SendMessage(CB_GETCOUNT));
+}
+
+int CComboBox::GetCurSel() const
+{
+    return static_cast<int>(SendMessage(CB_GETCURSEL));
+}
+
+int CComboBox::SetCurSel(int nSelect)
+{
+    return static_cast<int>(SendMessage(CB_SETCURSEL, static_cast<WPARAM>(nSelect)));
+}
+
+DWORD_PTR CComboBox::GetItemData(int nIndex) const
+{
+    return static_cast<DWORD_PTR>(SendMessage(CB_GETITEMDATA, static_cast<WPARAM>(nIndex)));
+}
+
+int CComboBox::SetItemData(int nIndex, DWORD_PTR dwItemData)
+{
+    return static_cast<int>(SendMessage(CB_SETITEMDATA, static_cast<WPARAM>(nIndex), static_cast<LPARAM>(dwItemData)));
+}
+
+int CComboBox::AddString(LPCTSTR lpszString)
+{
+    return static_cast<int>(SendMessage(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(lpszString)));
+}
+
+int CComboBox::InsertString(int nIndex, LPCTSTR lpszString)
+{
+    return static_cast<int>(
+        SendMessage(CB_INSERTSTRING, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(lpszString)));
+}
+
+int CComboBox::DeleteString(UINT nIndex)
+{
+    return static_cast<int>(SendMessage(CB_DELETESTRING, nIndex));
+}
+
+void CComboBox::ResetContent()
+{
+    SendMessage(CB_RESETCONTENT);
+}
+
+int CComboBox::FindStringExact(int nIndexStart, LPCTSTR lpszFind) const
+{
+    if (!lpszFind)
+        return CB_ERR;
+    return static_cast<int>(
+        SendMessage(CB_FINDSTRINGEXACT, static_cast<WPARAM>(nIndexStart), reinterpret_cast<LPARAM>(lpszFind)));
+}
+
+// The item's length is asked first, so that the text always fits.
+void CComboBox::GetLBText(int nIndex, CString& rString) const
+{
+    rString.Empty();
+    const int nLength = static_cast<int>(SendMessage(CB_GETLBTEXTLEN, static_cast<WPARAM>(nIndex)));
+    if (nLength == CB_ERR)
+        return;
+    LPWSTR buffer = rString.GetBuffer(nLength);
+    if (!buffer)
+        return;
+    buffer[0] = 0;
+    SendMessage(CB_GETLBTEXT, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(buffer));
+    rString.ReleaseBuffer();
+}

@@ -1,0 +1,156 @@
+#include "WndTestSupport.h"
+
+namespace {
+
+const wchar_t kPlainClass[] = L"WndTestPlainWindow";
+
+void registerPlainClass()
+{
+    static bool registered = false;
+    if (registered)
+        return;
+    WNDCLASSW wc = {};
+    wc.lpfnWndProc = DefWindowProcW;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    wc.lpszClassName = kPlainClass;
+    registered = RegisterClassW(&wc) != 0;
+}
+
+// How many timer ticks a dialog may take to show, or to go after the
+// action, before the driver gives up.
+const int kMaxTicks = 2000;
+
+} // namespace
+
+void pumpPending()
+{
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+}
+
+PlainWindow::PlainWindow(DWORD dwStyle, LPCWSTR lpszTitle)
+{
+    registerPlainClass();
+    hWnd_ = CreateWindowExW(0, kPlainClass, lpszTitle, dwStyle, 100, 100, 400, 300, nullptr, nullptr,
+                            GetModuleHandleW(nullptr), nullptr);
+}
+
+PlainWindow::~PlainWindow()
+{
+    if (IsWindow(hWnd_))
+        DestroyWindow(hWnd_);
+}
+
+HWND createChild(HWND hParent, int nID, DWORD dwStyle, LPCWSTR lpszClass, LPCWSTR lpszText, int cx, int cy)
+{
+    return CreateWindowExW(0, lpszClass, lpszText, WS_CHILD | WS_VISIBLE | dwStyle, 10, 10, cx, cy, hParent,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(nID)), GetModuleHandleW(nullptr), nullptr);
+}
+
+std::vector<COLORREF> printClient(HWND hWnd)
+{
+    RECT rc = {};
+    GetClientRect(hWnd, &rc);
+    const int cx = rc.right > 0 ? rc.right : 1;
+    const int cy = rc.bottom > 0 ? rc.bottom : 1;
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = cx;
+    info.bmiHeader.biHeight = -cy;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HDC hMemory = CreateCompatibleDC(nullptr);
+    HBITMAP hBitmap = CreateDIBSection(hMemory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ hOld = SelectObject(hMemory, hBitmap);
+    HBRUSH hMarker = CreateSolidBrush(kUnpainted);
+    FillRect(hMemory, &rc, hMarker);
+    DeleteObject(hMarker);
+    SendMessageW(hWnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(hMemory), PRF_CLIENT | PRF_ERASEBKGND);
+    GdiFlush();
+    std::vector<COLORREF> pixels(static_cast<size_t>(cx) * cy);
+    const RGBQUAD* quads = static_cast<const RGBQUAD*>(bits);
+    for (size_t i = 0; i < pixels.size(); ++i)
+        pixels[i] = RGB(quads[i].rgbRed, quads[i].rgbGreen, quads[i].rgbBlue);
+    SelectObject(hMemory, hOld);
+    DeleteObject(hBitmap);
+    DeleteDC(hMemory);
+    return pixels;
+}
+
+COLORREF printedPixel(HWND hWnd, int x, int y)
+{
+    RECT rc = {};
+    GetClientRect(hWnd, &rc);
+    const std::vector<COLORREF> pixels = printClient(hWnd);
+    if (x < 0 || y < 0 || x >= rc.right || y >= rc.bottom)
+        return CLR_INVALID;
+    return pixels[static_cast<size_t>(y) * rc.right + x];
+}
+
+DialogDriver* DialogDriver::current_ = nullptr;
+
+DialogDriver::DialogDriver(LPCWSTR lpszCaption, std::function<void(HWND)> action)
+    : caption_(lpszCaption), action_(std::move(action)), timer_(0), ticks_(0), acted_(false), dialog_(nullptr)
+{
+    current_ = this;
+    timer_ = SetTimer(nullptr, 0, 10, onTimer);
+}
+
+DialogDriver::~DialogDriver()
+{
+    stop();
+    current_ = nullptr;
+    MSG msg;
+    PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+}
+
+void DialogDriver::stop()
+{
+    if (timer_)
+        KillTimer(nullptr, timer_);
+    timer_ = 0;
+}
+
+// After acting, the driver watches the dialog go; one that stays is ended
+// with WM_QUIT as well, so that a dialog that ignores the action fails the
+// test instead of hanging it.
+void CALLBACK DialogDriver::onTimer(HWND, UINT, UINT_PTR, DWORD)
+{
+    DialogDriver* self = current_;
+    if (!self || !self->timer_)
+        return;
+    if (self->acted_) {
+        if (!IsWindow(self->dialog_))
+            self->stop();
+        else if (++self->ticks_ > kMaxTicks)
+            self->giveUp();
+        return;
+    }
+    HWND hDialog = FindWindowW(L"#32770", self->caption_);
+    if (hDialog && IsWindowVisible(hDialog)) {
+        self->acted_ = true;
+        self->dialog_ = hDialog;
+        self->ticks_ = 0;
+        self->action_(hDialog);
+    } else if (++self->ticks_ > kMaxTicks) {
+        self->giveUp();
+    }
+}
+
+void DialogDriver::giveUp()
+{
+    stop();
+    PostQuitMessage(0);
+}
+
+void clickButton(HWND hDialog, int nID)
+{
+    SendMessageW(GetDlgItem(hDialog, nID), BM_CLICK, 0, 0);
+}
