@@ -15,5 +15,7 @@ function(dialogs_test name)
     target_link_libraries(${name} PRIVATE ${T_LIBS} gtest gtest_main project_warnings)
     add_test(NAME ${name} COMMAND ${name} --gtest_brief=1
              WORKING_DIRECTORY ${CMAKE_RUNTIME_OUTPUT_DIRECTORY})
-    set_tests_properties(${name} PROPERTIES TIMEOUT 300)
+    # All test programs share one Wine desktop: focus, activation and the
+    # mouse are the desktop's, so programs that open windows take turns.
+    set_tests_properties(${name} PROPERTIES TIMEOUT 300 RESOURCE_LOCK wine_desktop)
 endfunction()

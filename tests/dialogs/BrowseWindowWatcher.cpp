@@ -64,8 +64,8 @@ BrowseWindowView read(HWND dialog)
 
 } // namespace
 
-BrowseWindowWatcher::BrowseWindowWatcher(DWORD threadId, int button)
-    : threadId_(threadId), button_(button), thread_(&BrowseWindowWatcher::run, this)
+BrowseWindowWatcher::BrowseWindowWatcher(DWORD threadId, int button, bool expectSelection)
+    : threadId_(threadId), button_(button), expectSelection_(expectSelection), thread_(&BrowseWindowWatcher::run, this)
 {
 }
 
@@ -92,7 +92,21 @@ void BrowseWindowWatcher::run()
         Search search;
         EnumThreadWindows(threadId_, findDialog, reinterpret_cast<LPARAM>(&search));
         if (search.found) {
+            // The dialog's thread answers a sent message only from its message
+            // loop, so once this returns its start-up (the library's callback
+            // and the selection it asks for) is over; then wait for the tree to
+            // settle, since the shell may still be filling it in.
+            DWORD_PTR answer = 0;
+            SendMessageTimeoutW(search.found, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &answer);
             view_ = read(search.found);
+            for (int settle = 0; settle < 500; ++settle) {
+                Sleep(20);
+                BrowseWindowView again = read(search.found);
+                const bool same = again.selection == view_.selection && again.top == view_.top;
+                view_ = std::move(again);
+                if (same && (!expectSelection_ || !view_.selection.empty()))
+                    break;
+            }
             PostMessageW(search.found, WM_COMMAND, MAKEWPARAM(button_, BN_CLICKED),
                          reinterpret_cast<LPARAM>(GetDlgItem(search.found, button_)));
             return;

@@ -19,8 +19,10 @@ struct BrowseWindowView {
 
 class BrowseWindowWatcher {
 public:
-    // `button` is IDOK or IDCANCEL; watching starts at once.
-    BrowseWindowWatcher(DWORD threadId, int button);
+    // `button` is IDOK or IDCANCEL; watching starts at once. With
+    // `expectSelection` the watcher waits for the tree to show a selection
+    // before it reads the dialog (the shell may fill the tree in late).
+    BrowseWindowWatcher(DWORD threadId, int button, bool expectSelection = false);
     ~BrowseWindowWatcher();
     BrowseWindowWatcher(const BrowseWindowWatcher&) = delete;
     BrowseWindowWatcher& operator=(const BrowseWindowWatcher&) = delete;
@@ -33,6 +35,7 @@ private:
 
     DWORD threadId_;
     int button_;
+    bool expectSelection_;
     std::atomic<bool> stop_{false};
     BrowseWindowView view_;
     std::thread thread_;
