@@ -1,11 +1,16 @@
 // The library's entry point and the static objects it owns. The order of the
 // definitions below is the order of construction at load; destruction at
 // unload runs in reverse, after the entry has handled the detach.
+#include "BigBitmap.h"
 #include "DialogsDLLMain.h"
 #include "LexorinUILanguageMgr.h"
 #include "LibraryState.h"
 
 #include <afxdllx.h>
+
+// Constant data, so nothing runs at load; destroyed after every other static
+// object below, when it frees the bitmap window class's name.
+CT_Exit CT_BigBitmap::sco_Exit("CT_BigBitmap", "sv_Exit", &CT_BigBitmap::sv_Exit);
 
 namespace {
 

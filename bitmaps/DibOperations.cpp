@@ -1,0 +1,169 @@
+// The bitmap object's DIB operations: reading a bitmap resource, making its
+// palette and drawing it.
+#include "BigBitmap.h"
+
+#include "DibLock.h"
+
+#include <string.h>
+
+unsigned CT_BigBitmap::n_DIBWidth(BYTE* lpbi) const
+{
+    return lpbi ? CT_DIBFormat::sn_Width(lpbi) : 0;
+}
+
+unsigned CT_BigBitmap::n_DIBHeight(BYTE* lpbi) const
+{
+    return lpbi ? CT_DIBFormat::sn_Height(lpbi) : 0;
+}
+
+unsigned CT_BigBitmap::n_DIBNumColors(BYTE* lpbi) const
+{
+    return lpbi ? CT_DIBFormat::sn_NumColors(lpbi) : 0;
+}
+
+unsigned CT_BigBitmap::n_PaletteSize(BYTE* lpbi) const
+{
+    return lpbi ? CT_DIBFormat::sn_PaletteSize(lpbi) : 0;
+}
+
+void* CT_BigBitmap::pv_FindDIBBits(BYTE* lpbi) const
+{
+    return lpbi ? lpbi + CT_DIBFormat::sn_BitsOffset(lpbi) : nullptr;
+}
+
+// A bitmap resource is a packed DIB without the file header. It is checked
+// where it lies, before anything else reads it.
+HDIB CT_BigBitmap::h_ReadDIBFile(unsigned nID)
+{
+    HRSRC hResource = FindResourceW(h_Instance, MAKEINTRESOURCEW(LOWORD(nID)), RT_BITMAP);
+    if (!hResource)
+        return nullptr;
+    HGLOBAL hData = LoadResource(h_Instance, hResource);
+    const DWORD size = SizeofResource(h_Instance, hResource);
+    const BYTE* data = hData ? static_cast<const BYTE*>(LockResource(hData)) : nullptr;
+    if (!CT_DIBFormat::sb_IsReadable(data, size))
+        return nullptr;
+
+    HDIB hDIB = GlobalAlloc(GHND, size);
+    if (!hDIB)
+        return nullptr;
+    void* target = GlobalLock(hDIB);
+    if (!target) {
+        GlobalFree(hDIB);
+        return nullptr;
+    }
+    memcpy(target, data, size);
+    GlobalUnlock(hDIB);
+    return hDIB;
+}
+
+BOOL CT_BigBitmap::b_CreateDIBPalette(HDIB hDIB, CPalette* pPal)
+{
+    if (!hDIB || !pPal)
+        return FALSE;
+    CT_DIBLock lock(hDIB);
+    if (!lock.b_IsReadable())
+        return FALSE;
+    BYTE* lpbi = lock.pn1_Get();
+    const unsigned nColours = n_DIBNumColors(lpbi);
+    if (nColours == 0)
+        return FALSE;
+
+    HGLOBAL hLogPal = GlobalAlloc(GHND, 8 + 4 * nColours);
+    if (!hLogPal)
+        return FALSE;
+    auto* pLogPal = static_cast<LOGPALETTE*>(GlobalLock(hLogPal));
+    if (!pLogPal) {
+        GlobalFree(hLogPal);
+        return FALSE;
+    }
+    pLogPal->palVersion = 0x300;
+    pLogPal->palNumEntries = static_cast<WORD>(nColours);
+    for (unsigned i = 0; i < nColours; ++i) {
+        PALETTEENTRY& entry = pLogPal->palPalEntry[i];
+        CT_DIBFormat::sv_GetColour(lpbi, i, &entry.peRed, &entry.peGreen, &entry.peBlue);
+        entry.peFlags = 0;
+    }
+    // The framework deletes the new palette again when pPal cannot take it.
+    const BOOL bResult = pPal->CreatePalette(pLogPal);
+    GlobalUnlock(hLogPal);
+    GlobalFree(hLogPal);
+    return bResult;
+}
+
+BOOL CT_BigBitmap::b_PaintDIB(HDC hDC, RECT* lpDCRect, HDIB hDIB, RECT* lpDIBRect, CPalette* pPal)
+{
+    if (!hDIB || !lpDCRect || !lpDIBRect)
+        return FALSE;
+    CT_DIBLock lock(hDIB);
+    if (!lock.b_IsReadable())
+        return FALSE;
+    BYTE* lpbi = lock.pn1_Get();
+    const void* bits = pv_FindDIBBits(lpbi);
+    const auto* info = reinterpret_cast<const BITMAPINFO*>(lpbi);
+
+    HPALETTE hOldPal = nullptr;
+    if (pPal)
+        hOldPal = ::SelectPalette(hDC, static_cast<HPALETTE>(pPal->GetSafeHandle()), TRUE);
+    ::SetStretchBltMode(hDC, COLORONCOLOR);
+
+    const int dcWidth = lpDCRect->right - lpDCRect->left;
+    const int dcHeight = lpDCRect->bottom - lpDCRect->top;
+    const int dibWidth = lpDIBRect->right - lpDIBRect->left;
+    const int dibHeight = lpDIBRect->bottom - lpDIBRect->top;
+    int nScans;
+    if (dcWidth == dibWidth && dcHeight == dibHeight) {
+        const unsigned cyDIB = n_DIBHeight(lpbi);
+        nScans = ::SetDIBitsToDevice(hDC, lpDCRect->left, lpDCRect->top, dcWidth, dcHeight, lpDIBRect->left,
+                                     static_cast<int>(cyDIB) - lpDIBRect->bottom, 0, static_cast<WORD>(cyDIB), bits,
+                                     info, DIB_RGB_COLORS);
+    } else {
+        nScans = ::StretchDIBits(hDC, lpDCRect->left, lpDCRect->top, dcWidth, dcHeight, lpDIBRect->left,
+                                 lpDIBRect->top, dibWidth, dibHeight, bits, info, DIB_RGB_COLORS, SRCCOPY);
+    }
+
+    if (hOldPal)
+        ::SelectPalette(hDC, hOldPal, TRUE);
+    return nScans;
+}
+
+void CT_BigBitmap::v_InitDIBData()
+{
+    delete pco_DocPalette;
+    pco_DocPalette = nullptr;
+    if (!h_DIB)
+        return;
+    {
+        CT_DIBLock lock(h_DIB);
+        if (!lock.b_IsReadable()) {
+            v_ReleasePicture();
+            return;
+        }
+        n_Width = n_DIBWidth(lock.pn1_Get());
+        n_Height = n_DIBHeight(lock.pn1_Get());
+        co_DocSize = CSize(static_cast<int>(n_Width), static_cast<int>(n_Height));
+    }
+
+    pco_DocPalette = new CPalette;
+    if (!pco_DocPalette) {
+        // Without memory the object is one without picture.
+        v_ReleasePicture();
+        return;
+    }
+    if (!b_CreateDIBPalette(h_DIB, pco_DocPalette)) {
+        delete pco_DocPalette;
+        pco_DocPalette = nullptr;
+    }
+}
+
+void CT_BigBitmap::v_RealizePalette(CDialog* pDialog)
+{
+    if (!h_DIB || !pco_DocPalette)
+        return;
+    CClientDC dc(pDialog);
+    CPalette* pOldPal = dc.SelectPalette(pco_DocPalette, TRUE);
+    if (pOldPal) {
+        dc.RealizePalette();
+        dc.SelectPalette(pOldPal, TRUE);
+    }
+}
