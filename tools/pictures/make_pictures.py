@@ -82,8 +82,11 @@ def _write(path, data):
         f.write(data)
 
 
-def main(argv):
-    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+def regenerate(program, argv, doc, build, previews, folder, label):
+    """The command line of a picture generator: writes (or with --check
+    compares) the files that build() maps below `folder`, shown as `label`,
+    and the previews that previews(scale) maps. The exit code."""
+    parser = argparse.ArgumentParser(description=doc.splitlines()[0])
     parser.add_argument("--check", action="store_true",
                         help="compare with the files on disk instead of writing them")
     parser.add_argument("--preview", metavar="DIR", help="write PNG previews to DIR")
@@ -93,24 +96,28 @@ def main(argv):
         parser.error("--scale must be between 1 and 32")
 
     try:
-        files = build_files()
+        files = build()
         stale = []
         for name, data in files.items():
-            path = os.path.join(RESOURCES, name)
+            path = os.path.join(folder, name)
             if args.check:
                 if _read(path) != data:
                     stale.append(name)
             else:
                 _write(path, data)
         if args.preview:
-            for name, data in build_previews(args.scale).items():
+            for name, data in previews(args.scale).items():
                 _write(os.path.join(args.preview, name), data)
     except (ValueError, OSError) as error:
-        print("make_pictures: %s" % error, file=sys.stderr)
+        print("%s: %s" % (program, error), file=sys.stderr)
         return 2
     for name in stale:
-        print("make_pictures: resources/%s is out of date" % name, file=sys.stderr)
+        print("%s: %s/%s is out of date" % (program, label, name), file=sys.stderr)
     return 1 if stale else 0
+
+
+def main(argv):
+    return regenerate("make_pictures", argv, __doc__, build_files, build_previews, RESOURCES, "resources")
 
 
 if __name__ == "__main__":
