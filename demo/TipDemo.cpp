@@ -1,0 +1,70 @@
+// The Tip of the Day as a host shows it. The library keeps nothing, so the
+// demo keeps the tip shown last and the start-up choice in a file of its
+// own: DialogsDemo.ini in %APPDATA%, else beside the program.
+#include "DemoActions.h"
+#include "Dialogs.h"
+#include "TipResources.h"
+
+#include <cwchar>
+#include <string>
+
+namespace {
+
+const wchar_t kSection[] = L"Tip of the Day";
+
+std::wstring co_SettingsFile()
+{
+    wchar_t folder[MAX_PATH] = {};
+    const DWORD length = GetEnvironmentVariableW(L"APPDATA", folder, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) {
+        const DWORD path = GetModuleFileNameW(nullptr, folder, MAX_PATH);
+        if (path == 0 || path >= MAX_PATH)
+            return L"DialogsDemo.ini";
+        if (wchar_t* name = wcsrchr(folder, L'\\'))
+            *name = 0;
+    }
+    return std::wstring(folder) + L"\\DialogsDemo.ini";
+}
+
+struct TipSettings {
+    int b_ShowAtStartup;
+    unsigned n_LastTip;
+};
+
+// A first run shows tips at start-up and begins with tip 0.
+TipSettings so_ReadSettings()
+{
+    const std::wstring file = co_SettingsFile();
+    TipSettings settings;
+    settings.b_ShowAtStartup = GetPrivateProfileIntW(kSection, L"ShowAtStartup", 1, file.c_str()) != 0;
+    settings.n_LastTip = GetPrivateProfileIntW(kSection, L"LastTip", -1, file.c_str());
+    return settings;
+}
+
+void v_WriteSettings(const TipSettings& settings)
+{
+    const std::wstring file = co_SettingsFile();
+    wchar_t number[16];
+    WritePrivateProfileStringW(kSection, L"ShowAtStartup", settings.b_ShowAtStartup ? L"1" : L"0", file.c_str());
+    swprintf(number, 16, L"%u", settings.n_LastTip);
+    WritePrivateProfileStringW(kSection, L"LastTip", number, file.c_str());
+}
+
+} // namespace
+
+void v_DemoShowTipOfTheDay(HWND)
+{
+    CT_TipoftheDayDialog::st_Parameters tips;
+    tips.h_Instance = GetModuleHandleW(nullptr);
+    tips.n_FirstTip = IDS_DEMO_TIP_FIRST;
+    tips.n_LastTip = IDS_DEMO_TIP_LAST;
+    TipSettings settings = so_ReadSettings();
+    CT_TipoftheDayDialog::sv_Show(&tips, &settings.b_ShowAtStartup, &settings.n_LastTip);
+    v_WriteSettings(settings);
+}
+
+void v_DemoShowTipAtStartup(HWND mainWindow)
+{
+    if (so_ReadSettings().b_ShowAtStartup)
+        v_DemoShowTipOfTheDay(mainWindow);
+}
