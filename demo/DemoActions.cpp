@@ -3,5 +3,8 @@
 const DemoAction g_DemoActions[] = {
     {L"Library &identity", v_DemoShowIdentity},
     {L"Choose a &folder...", v_DemoChooseFolder},
+    {L"&Tip of the Day...", v_DemoShowTipOfTheDay},
+    {L"&About...", v_DemoShowAbout},
+    {L"&Language...", v_DemoChooseLanguage},
     {nullptr, nullptr},
 };

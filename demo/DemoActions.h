@@ -17,3 +17,14 @@ void v_DemoShowIdentity(HWND mainWindow);
 
 // Asks for a folder, starting at the one chosen last, and shows the answer.
 void v_DemoChooseFolder(HWND mainWindow);
+
+// Shows the next tip and keeps the user's choices for the next run.
+void v_DemoShowTipOfTheDay(HWND mainWindow);
+// The same at start-up, unless the user turned start-up tips off.
+void v_DemoShowTipAtStartup(HWND mainWindow);
+
+// Shows the demo's About box.
+void v_DemoShowAbout(HWND mainWindow);
+
+// Lets the user choose the language of the library's dialogs and switches to it.
+void v_DemoChooseLanguage(HWND mainWindow);

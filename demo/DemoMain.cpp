@@ -2,6 +2,7 @@
 // the library's dialogs. Run with --print to print the library's identity and
 // leave.
 #include "DemoActions.h"
+#include "DemoResources.h"
 #include "Dialogs.h"
 
 #include <cstdio>
@@ -79,6 +80,27 @@ void v_PrintIdentity()
     std::fflush(stdout);
 }
 
+// The splash stays at least two seconds, or until a key or a click.
+void v_ShowSplash(HINSTANCE instance)
+{
+    CT_SplashWindow::st_Parameters splash;
+    splash.h_Instance = instance;
+    splash.n_Bitmap = IDB_DEMO_SPLASH;
+    splash.n_Seconds = 2;
+    wchar_t version[128];
+    swprintf(version, sizeof version / sizeof version[0], L"Lexorin 7.0.1 - Dialogs.dll %u, build %u",
+             CT_DialogsDLLMain::sn_GetVersion(), CT_DialogsDLLMain::sn_GetBuild());
+    const wchar_t* lines[] = {version, L"Starting the demo host...", L"Copyright \u00A9 2026 Lexorin Software"};
+    for (const wchar_t* line : lines) {
+        CT_SplashWindow::st_Text& text = splash.aso_Text[splash.n_TextCount];
+        text.i_X = 20;
+        text.i_Y = 196 + 16 * static_cast<int>(splash.n_TextCount);
+        text.co_Text.v_Set(line, static_cast<unsigned>(-1));
+        ++splash.n_TextCount;
+    }
+    CT_SplashWindow::sv_Show(&splash);
+}
+
 } // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR commandLine, int show)
@@ -86,6 +108,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR commandLine, int show)
     v_PrintIdentity();
     if (wcsstr(commandLine, L"--print"))
         return 0;
+    v_ShowSplash(instance);
 
     WNDCLASSW windowClass = {};
     windowClass.lpfnWndProc = WindowProcedure;
@@ -101,9 +124,13 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR commandLine, int show)
         return 1;
     ShowWindow(window, show);
     UpdateWindow(window);
+    CT_SplashWindow::sv_Hide();
+    v_DemoShowTipAtStartup(window);
 
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (CT_SplashWindow::sb_PreTranslateAppMessage(&message))
+            continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }

@@ -3,5 +3,13 @@
 // library's import library.
 #pragma once
 
+#include "AboutDialog.h"
+#include "BigBitmap.h"
 #include "DialogsDLLMain.h"
+#include "HttpLink.h"
+#include "LanguageDialog.h"
 #include "SelectDirectory.h"
+#include "SplashWindow.h"
+#include "TextHttpLink.h"
+#include "TipoftheDayDialog.h"
+#include "TransparentBitmap.h"
