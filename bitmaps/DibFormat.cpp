@@ -20,6 +20,16 @@ bool b_IsInfoHeader(const unsigned char* pcn1_DIB)
     return n_Read32(pcn1_DIB) == CT_DIBFormat::en_InfoHeaderSize;
 }
 
+// Compression values of a 40-byte header.
+enum : uint32_t { en_RGB = 0, en_RLE8 = 1, en_RLE4 = 2, en_BitFields = 3 };
+
+// A 40-byte header of a bit-field picture is followed by its three colour
+// masks; the colour table, if any, and the bits come after them.
+size_t n_MasksSize(const unsigned char* pcn1_DIB)
+{
+    return b_IsInfoHeader(pcn1_DIB) && n_Read32(pcn1_DIB + 16) == en_BitFields ? 12 : 0;
+}
+
 unsigned n_BitCount(const unsigned char* pcn1_DIB)
 {
     return b_IsInfoHeader(pcn1_DIB) ? n_Read16(pcn1_DIB + 14) : n_Read16(pcn1_DIB + 10);
@@ -50,9 +60,6 @@ uint64_t n_UncompressedSize(uint64_t width, uint64_t height, unsigned bitCount, 
     return stride * height;
 }
 
-// Compression values of a 40-byte header.
-enum : uint32_t { en_RGB = 0, en_RLE8 = 1, en_RLE4 = 2, en_BitFields = 3 };
-
 bool b_InfoIsReadable(const unsigned char* pcn1_DIB, size_t size)
 {
     if (size < CT_DIBFormat::en_InfoHeaderSize)
@@ -73,7 +80,6 @@ bool b_InfoIsReadable(const unsigned char* pcn1_DIB, size_t size)
     if (coloursUsed > 0xFFFF / 4)
         return false;
 
-    size_t masks = 0;
     switch (compression) {
     case en_RGB:
         break;
@@ -88,14 +94,13 @@ bool b_InfoIsReadable(const unsigned char* pcn1_DIB, size_t size)
     case en_BitFields:
         if (bitCount != 16 && bitCount != 32)
             return false;
-        masks = 12;   // three colour masks that the system reads after the header
         break;
     default:
         return false;
     }
 
     const uint64_t tableSize = uint64_t(CT_DIBFormat::sn_NumColors(pcn1_DIB)) * 4;
-    if (CT_DIBFormat::en_InfoHeaderSize + masks + tableSize > size)
+    if (CT_DIBFormat::en_InfoHeaderSize + n_MasksSize(pcn1_DIB) + tableSize > size)
         return false;
     const uint64_t bitsOffset = CT_DIBFormat::sn_BitsOffset(pcn1_DIB);
     uint64_t bitsSize = imageSize;
@@ -160,15 +165,17 @@ unsigned CT_DIBFormat::sn_PaletteSize(const unsigned char* pcn1_DIB)
 
 size_t CT_DIBFormat::sn_BitsOffset(const unsigned char* pcn1_DIB)
 {
-    return size_t(sn_HeaderSize(pcn1_DIB)) + sn_PaletteSize(pcn1_DIB);
+    return size_t(sn_HeaderSize(pcn1_DIB)) + n_MasksSize(pcn1_DIB) + sn_PaletteSize(pcn1_DIB);
 }
 
-// Table entries are blue, green, red (and a reserved byte in the 40-byte form).
+// Table entries are blue, green, red (and a reserved byte in the 40-byte
+// form, whose table follows the colour masks of a bit-field picture).
 void CT_DIBFormat::sv_GetColour(const unsigned char* pcn1_DIB, unsigned index, unsigned char* pn1_Red,
                                 unsigned char* pn1_Green, unsigned char* pn1_Blue)
 {
-    const unsigned char* entry = b_IsInfoHeader(pcn1_DIB) ? pcn1_DIB + en_InfoHeaderSize + 4 * size_t(index)
-                                                          : pcn1_DIB + en_CoreHeaderSize + 3 * size_t(index);
+    const unsigned char* entry = b_IsInfoHeader(pcn1_DIB)
+                                     ? pcn1_DIB + en_InfoHeaderSize + n_MasksSize(pcn1_DIB) + 4 * size_t(index)
+                                     : pcn1_DIB + en_CoreHeaderSize + 3 * size_t(index);
     *pn1_Blue = entry[0];
     *pn1_Green = entry[1];
     *pn1_Red = entry[2];

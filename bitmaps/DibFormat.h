@@ -24,7 +24,8 @@ public:
     static unsigned sn_NumColors(const unsigned char* pcn1_DIB);
     // Bytes of the colour table, kept to 16 bits.
     static unsigned sn_PaletteSize(const unsigned char* pcn1_DIB);
-    // Where the pixel bits start: the header's own size plus the table's.
+    // Where the pixel bits start: after the header (its own size), the
+    // colour masks of a 40-byte bit-field header and the colour table.
     static size_t sn_BitsOffset(const unsigned char* pcn1_DIB);
     // Red, green and blue of colour-table entry `index`.
     static void sv_GetColour(const unsigned char* pcn1_DIB, unsigned index, unsigned char* pn1_Red,

@@ -1,5 +1,26 @@
 #include "TransparentBitmap.h"
 
+#include "DibFormat.h"
+
+namespace {
+
+// The system's reader takes a header's word for the size of the table and
+// the bits, so a broken picture is not handed to it: it would read past the
+// resource.
+bool b_IsWholePicture(UINT nBitmapID)
+{
+    const LPCTSTR name = MAKEINTRESOURCE(LOWORD(nBitmapID));
+    const HINSTANCE module = AfxFindResourceHandle(name, RT_BITMAP);
+    const HRSRC resource = ::FindResourceW(module, name, RT_BITMAP);
+    if (!resource)
+        return false;
+    const HGLOBAL data = ::LoadResource(module, resource);
+    const void* bytes = data ? ::LockResource(data) : nullptr;
+    return CT_DIBFormat::sb_IsReadable(static_cast<const unsigned char*>(bytes), ::SizeofResource(module, resource));
+}
+
+} // namespace
+
 BEGIN_MESSAGE_MAP(CT_TransparentBitmap, CStatic)
     ON_WM_PAINT()
 END_MESSAGE_MAP()
@@ -26,8 +47,8 @@ void CT_TransparentBitmap::OnPaint()
     GetClientRect(&client);
     CBrush shadow(::GetSysColor(COLOR_BTNSHADOW));
     CBitmap picture;
-    // A missing picture paints nothing rather than measuring no bitmap.
-    if (!picture.LoadBitmap(LOWORD(n_BitmapID)))
+    // A missing or broken picture paints nothing rather than measuring no bitmap.
+    if (!b_IsWholePicture(n_BitmapID) || !picture.LoadBitmap(LOWORD(n_BitmapID)))
         return;
     BITMAP size = {};
     if (!picture.GetBitmap(&size))

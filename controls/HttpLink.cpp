@@ -6,6 +6,10 @@
 
 namespace {
 const UINT_PTR kToolID = 1;
+// The longest address a browser takes (and longer than any path the shell
+// opens). Some shells overrun their buffers on longer targets, so those are
+// not handed over: the open fails as any other failed open does.
+const unsigned kLongestTarget = 2083;
 } // namespace
 
 IMPLEMENT_DYNAMIC(CT_HttpLink, CStatic)
@@ -70,6 +74,8 @@ void CT_HttpLink::PreSubclassWindow()
 void CT_HttpLink::v_OnClicked()
 {
     SetFocus();
+    if (co_URL.vn_GetLength() > kLongestTarget)
+        return;
     const HINSTANCE result =
         ::ShellExecuteW(nullptr, L"open", co_URL.qcuz_Get(), nullptr, nullptr, SW_SHOWNORMAL);
     if (reinterpret_cast<UINT_PTR>(result) > 32) {

@@ -36,6 +36,8 @@ public:
 protected:
     void PreSubclassWindow() override;
 
+    // Opens the target through the shell; one longer than any address
+    // (2083 characters) is not opened, as a failed open.
     afx_msg void v_OnClicked();
     afx_msg void OnMouseMove(UINT nFlags, CPoint point);
     afx_msg void OnKillFocus(CWnd* pNewWnd);

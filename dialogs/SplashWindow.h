@@ -19,7 +19,9 @@ public:
         CT_UString co_Text;
     };
 
-    static constexpr unsigned sn_MaxTexts = 10;
+    // A constant, not a variable: the library exports no storage for it, and a
+    // host may bind it to a reference (std::min, a test's comparison).
+    enum : unsigned { sn_MaxTexts = 10 };
 
     struct DIALOGS_API st_Parameters {
         HINSTANCE h_Instance;   // module holding the picture
