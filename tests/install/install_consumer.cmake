@@ -1,0 +1,66 @@
+# Installs the build into a fresh prefix, checks the layout, then configures,
+# builds and runs a consumer project that knows only that prefix.
+#   cmake -DBUILD_DIR=... -DCONSUMER_DIR=... -DWORK_DIR=... -DTOOLCHAIN=... -DGENERATOR=...
+#         -DWINE_RUN=... -P install_consumer.cmake
+foreach(name BUILD_DIR CONSUMER_DIR WORK_DIR TOOLCHAIN GENERATOR WINE_RUN)
+    if(NOT DEFINED ${name})
+        message(FATAL_ERROR "install_consumer.cmake needs -D${name}=...")
+    endif()
+endforeach()
+
+set(prefix ${WORK_DIR}/prefix)
+set(consumer_build ${WORK_DIR}/consumer)
+file(REMOVE_RECURSE ${WORK_DIR})
+
+function(run step)
+    execute_process(COMMAND ${ARGN} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+    if(NOT rc EQUAL 0)
+        message(FATAL_ERROR "${step} failed (${rc}):\n${out}\n${err}")
+    endif()
+    set(output "${out}" PARENT_SCOPE)
+endfunction()
+
+run("cmake --install" ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix})
+
+set(expected
+    bin/Dialogs.dll bin/DialogsENU.dll bin/DialogsDEU.dll bin/DialogsJPN.dll
+    bin/DAZ32.DLL bin/MFC71U.DLL bin/LexorinBasis.dll bin/LexorinInterface.dll bin/LexorinUILanguageMgr.dll
+    lib/libDialogs.dll.a lib/libMFC71U.dll.a lib/libLexorinBasis.dll.a lib/libLexorinInterface.dll.a
+    lib/libLexorinUILanguageMgr.dll.a lib/libmfc_main.a
+    include/Dialogs/Dialogs.h include/Dialogs/DialogsExport.h include/Dialogs/LexorinBasis.h
+    include/Dialogs/LexorinInterface.h include/Dialogs/LexorinUILanguageMgr.h include/Dialogs/TemplateIds.h
+    include/Dialogs/mfc/afxwin.h include/Dialogs/mfc/afxcmn.h
+    lib/cmake/Dialogs/DialogsConfig.cmake lib/cmake/Dialogs/DialogsConfigVersion.cmake
+    lib/cmake/Dialogs/DialogsTargets.cmake)
+foreach(file IN LISTS expected)
+    if(NOT EXISTS ${prefix}/${file})
+        message(FATAL_ERROR "not installed: ${file}")
+    endif()
+endforeach()
+
+# Nothing of the tests, the demo or the benchmarks goes with the library.
+file(GLOB_RECURSE installed RELATIVE ${prefix} ${prefix}/*)
+foreach(file IN LISTS installed)
+    if(file MATCHES "\\.exe$|gtest|[Tt]est|Bench|Demo")
+        message(FATAL_ERROR "installed, but not part of the library: ${file}")
+    endif()
+endforeach()
+
+# The consumer runs in the build's Wine prefix rather than making its own.
+if(NOT DEFINED ENV{WINE_RUN_PREFIX})
+    set(ENV{WINE_RUN_PREFIX} ${BUILD_DIR}/wineprefix)
+endif()
+
+run("configuring the consumer" ${CMAKE_COMMAND} -S ${CONSUMER_DIR} -B ${consumer_build} -G ${GENERATOR}
+    -DCMAKE_TOOLCHAIN_FILE=${TOOLCHAIN} -DCMAKE_PREFIX_PATH=${prefix} -DCMAKE_BUILD_TYPE=Release
+    -DCHECK_REFUSED_VERSION=ON)
+run("building the consumer" ${CMAKE_COMMAND} --build ${consumer_build})
+run("running the consumer" ${WINE_RUN} ${consumer_build}/consumer.exe)
+message(STATUS "consumer printed:\n${output}")
+
+foreach(line "Dialogs 7, build 320" "About version text: 7.0.1" "library loaded: yes" "About template: 16001")
+    string(FIND "${output}" "${line}" at)
+    if(at EQUAL -1)
+        message(FATAL_ERROR "the consumer did not print \"${line}\"")
+    endif()
+endforeach()
