@@ -1,48 +1,25 @@
 // Times Dialogs.dll against plain Win32 code doing the same work, in one
-// run, and prints the medians and their ratios:
+// run, and prints a table of the medians and their ratios:
 //   - a splash window from the show call to its painted picture and texts;
-//   - a 1920 x 1080, 8-bit picture read from a resource and drawn.
+//   - a 1920 x 1080, 8-bit picture read from a resource and drawn;
+//   - the About box and the language chooser from the show call until they
+//     and their items have painted;
+//   - one repaint of a text link.
 // The two sides take turns, so that both see the same state of the system.
+// Nothing here passes or fails: the figures are for reading.
 #include "BenchPictures.h"
+#include "BenchTiming.h"
+#include "DialogBenches.h"
 #include "Dialogs.h"
 #include "PlainWin32.h"
 
-#include <algorithm>
 #include <cstdio>
-#include <functional>
 #include <vector>
 
 namespace {
 
 const wchar_t* const kLines[] = {L"Lexorin 7.0.1", L"Starting...", L"Copyright Lexorin Software"};
 const int kLineCount = 3;
-
-double now()
-{
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER counter;
-    QueryPerformanceCounter(&counter);
-    return 1000.0 * counter.QuadPart / frequency.QuadPart;
-}
-
-void drain()
-{
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-}
-
-double median(std::vector<double> times)
-{
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
 
 double timeLibrarySplash(HMODULE pictures)
 {
@@ -56,21 +33,21 @@ double timeLibrarySplash(HMODULE pictures)
         parameters.aso_Text[i].i_Y = 196 + 16 * i;
         parameters.aso_Text[i].co_Text.v_Set(kLines[i], static_cast<unsigned>(-1));
     }
-    const double start = now();
+    const double start = f_Now();
     CT_SplashWindow::sv_Show(&parameters);
-    const double elapsed = now() - start;
+    const double elapsed = f_Now() - start;
     CT_SplashWindow::sv_Kill();
-    drain();
+    v_Drain();
     return elapsed;
 }
 
 double timePlainSplash(HMODULE pictures)
 {
-    const double start = now();
+    const double start = f_Now();
     HWND splash = h_PlainShowSplash(pictures, BENCH_SPLASH, kLines, kLineCount);
-    const double elapsed = now() - start;
+    const double elapsed = f_Now() - start;
     v_PlainCloseSplash(splash);
-    drain();
+    v_Drain();
     return elapsed;
 }
 
@@ -79,10 +56,10 @@ double timeLibraryPicture(HMODULE pictures, HDC target)
     CDC dc;
     dc.Attach(target);
     const POINT origin = {0, 0};
-    const double start = now();
+    const double start = f_Now();
     auto* picture = new CT_BigBitmap(nullptr, pictures, BENCH_LARGE, &origin);
     picture->OnDraw(&dc);
-    const double elapsed = now() - start;
+    const double elapsed = f_Now() - start;
     delete picture;
     dc.Detach();
     return elapsed;
@@ -90,38 +67,31 @@ double timeLibraryPicture(HMODULE pictures, HDC target)
 
 double timePlainPicture(HMODULE pictures, HDC target)
 {
-    const double start = now();
+    const double start = f_Now();
     HGLOBAL dib = h_PlainReadDIB(pictures, BENCH_LARGE);
     const auto* bytes = static_cast<const BYTE*>(GlobalLock(dib));
     HPALETTE palette = h_PlainCreatePalette(bytes);
     v_PlainRealizeOnScreen(palette);
     i_PlainDrawDIB(target, 0, 0, bytes, palette);
     GlobalUnlock(dib);
-    const double elapsed = now() - start;
+    const double elapsed = f_Now() - start;
     GlobalFree(dib);
     DeleteObject(palette);
     return elapsed;
 }
 
-// Runs both sides `rounds` times, alternating which goes first, and prints
-// their medians and ratio.
-void compare(const char* what, int rounds, const std::function<double()>& library,
-             const std::function<double()>& plain)
+void v_PrintTable(const std::vector<BenchFigure>& figures)
 {
-    std::vector<double> libraryTimes, plainTimes;
-    library();   // warm-up: first-use costs (class registration, page faults) are not what is measured
-    plain();
-    for (int i = 0; i < rounds; ++i) {
-        if (i % 2) {
-            libraryTimes.push_back(library());
-            plainTimes.push_back(plain());
-        } else {
-            plainTimes.push_back(plain());
-            libraryTimes.push_back(library());
-        }
+    std::printf("Dialogs.dll against plain Win32 code in the same run: medians of alternating rounds, in ms\n\n");
+    std::printf("%-40s %7s %11s %12s %7s\n", "what", "rounds", "library", "plain Win32", "ratio");
+    std::printf("%-40s %7s %11s %12s %7s\n", "----", "------", "-------", "-----------", "-----");
+    for (const BenchFigure& figure : figures) {
+        if (figure.library < 0 || figure.plain <= 0)
+            std::printf("%-40s %7d %11s %12s %7s\n", figure.what.c_str(), figure.rounds, "-", "-", "-");
+        else
+            std::printf("%-40s %7d %11.3f %12.3f %7.2f\n", figure.what.c_str(), figure.rounds, figure.library,
+                        figure.plain, figure.library / figure.plain);
     }
-    const double l = median(libraryTimes), p = median(plainTimes);
-    std::printf("%-34s library %8.3f ms   plain Win32 %8.3f ms   ratio %.3f\n", what, l, p, l / p);
     std::fflush(stdout);
 }
 
@@ -140,11 +110,16 @@ int main()
     ReleaseDC(nullptr, screen);
     HGDIOBJ original = SelectObject(target, canvas);
 
-    std::printf("Dialogs.dll against plain Win32 code, medians of alternating runs\n");
-    compare("splash, show to painted", 101, [&] { return timeLibrarySplash(pictures); },
-            [&] { return timePlainSplash(pictures); });
-    compare("1920 x 1080 8-bit DIB, read + draw", 51, [&] { return timeLibraryPicture(pictures, target); },
-            [&] { return timePlainPicture(pictures, target); });
+    std::vector<BenchFigure> figures;
+    figures.push_back(so_Compare("splash, show to painted", 101, [&] { return timeLibrarySplash(pictures); },
+                                 [&] { return timePlainSplash(pictures); }));
+    figures.push_back(so_Compare("1920 x 1080 8-bit DIB, read + draw", 51,
+                                 [&] { return timeLibraryPicture(pictures, target); },
+                                 [&] { return timePlainPicture(pictures, target); }));
+    figures.push_back(so_BenchAbout(pictures));
+    figures.push_back(so_BenchLanguages());
+    figures.push_back(so_BenchTextLink(pictures));
+    v_PrintTable(figures);
 
     SelectObject(target, original);
     DeleteObject(canvas);

@@ -191,3 +191,11 @@ void v_PlainCloseSplash(HWND splash)
     if (splash)
         DestroyWindow(splash);
 }
+
+BOOL b_PlainEndOnOkOrCancel(HWND dialog, WPARAM command)
+{
+    if (LOWORD(command) != IDOK && LOWORD(command) != IDCANCEL)
+        return FALSE;
+    EndDialog(dialog, LOWORD(command));
+    return TRUE;
+}

@@ -19,3 +19,20 @@ int i_PlainDrawDIB(HDC dc, int x, int y, const BYTE* dib, HPALETTE palette);
 // minimum time. Null when it cannot be made.
 HWND h_PlainShowSplash(HMODULE module, unsigned id, const wchar_t* const* lines, int count);
 void v_PlainCloseSplash(HWND splash);
+
+// An About box from the library's template 16001 in `templates`, done the
+// plain way: texts from `texts`, the product picture BENCH_PRODUCT of
+// `pictures` and the maker's logo 1007 of `library`, each read, given a
+// palette and painted at the top-left corner of its item. Modal; returns
+// what it ended with.
+INT_PTR i_PlainShowAbout(HMODULE templates, HMODULE texts, HMODULE pictures, HMODULE library);
+
+// The language chooser from the library's template 16000 in `templates`,
+// done the plain way: its extended combo box filled straight from the
+// UI-language manager's languages (Japanese only with a Shift-JIS system
+// font), each with its name and flag. Modal; returns what it ended with.
+INT_PTR i_PlainShowLanguages(HMODULE templates);
+
+// The plain dialogs' OK and Cancel: ends the dialog with the button's
+// identifier. FALSE for every other command.
+BOOL b_PlainEndOnOkOrCancel(HWND dialog, WPARAM command);

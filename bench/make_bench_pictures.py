@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Writes the benchmark's pictures into a folder as bitmap files:
-bench_splash.bmp, 400 x 250, and bench_large.bmp, 1920 x 1080, both 8 bits
-per pixel with a 256-entry colour table.
+bench_splash.bmp, 400 x 250, bench_large.bmp, 1920 x 1080, and
+bench_product.bmp, 64 x 64, all 8 bits per pixel with a 256-entry colour
+table.
 
     make_bench_pictures.py OUTPUT_FOLDER
 """
@@ -28,7 +29,8 @@ def main(argv):
         print(__doc__, file=sys.stderr)
         return 2
     os.makedirs(argv[1], exist_ok=True)
-    for name, size in (("bench_splash.bmp", (400, 250)), ("bench_large.bmp", (1920, 1080))):
+    for name, size in (("bench_splash.bmp", (400, 250)), ("bench_large.bmp", (1920, 1080)),
+                       ("bench_product.bmp", (64, 64))):
         dib = picture(*size)
         file_header = struct.pack("<2sIHHI", b"BM", 14 + len(dib), 0, 0, 14 + 40 + 1024)
         with open(os.path.join(argv[1], name), "wb") as f:

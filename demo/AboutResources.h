@@ -1,4 +1,5 @@
-// The demo host's texts and product pictures for its About box.
+// The demo host's product pictures for its About box and the numbers of
+// its texts, kept in its language modules.
 #pragma once
 
 #define IDS_DEMO_ABOUT_SMALL_PRINT   10006

@@ -1,5 +1,6 @@
 #include "DemoActions.h"
 
+// Menu entry i takes its text from string IDS_DEMO_ACTION_FIRST + i.
 const DemoAction g_DemoActions[] = {
     {L"Library &identity", v_DemoShowIdentity},
     {L"Choose a &folder...", v_DemoChooseFolder},

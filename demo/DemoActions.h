@@ -5,7 +5,7 @@
 #include <windows.h>
 
 struct DemoAction {
-    const wchar_t* text;        // menu text
+    const wchar_t* text;        // menu text when the language module has none
     void (*run)(HWND mainWindow);
 };
 
@@ -26,5 +26,8 @@ void v_DemoShowTipAtStartup(HWND mainWindow);
 // Shows the demo's About box.
 void v_DemoShowAbout(HWND mainWindow);
 
-// Lets the user choose the language of the library's dialogs and switches to it.
+// Lets the user choose the language of the user interface and switches to it.
 void v_DemoChooseLanguage(HWND mainWindow);
+// Switches the library and the demo to `language`; FALSE, and nothing
+// changed, when either has no texts in it.
+BOOL b_DemoSwitchLanguage(unsigned language);

@@ -1,8 +1,11 @@
 #include "DemoActions.h"
+#include "DemoLanguage.h"
+#include "DemoTexts.h"
 #include "Dialogs.h"
 
 #include <objbase.h>
 
+#include <cwchar>
 #include <string>
 
 namespace {
@@ -20,16 +23,19 @@ void v_DemoChooseFolder(HWND mainWindow)
 {
     // The shell's dialog needs the thread set up for it; the library leaves that to its host.
     const bool comReady = SUCCEEDED(CoInitialize(nullptr));
-    const CT_UString title(L"Choose a folder. The demo remembers it and starts there next time.");
+    const CT_UString title(
+        co_DemoText(IDS_DEMO_FOLDER_TITLE, L"Choose a folder. The demo remembers it and starts there next time.")
+            .c_str());
     CT_SelectDirectory chooser(&title, &co_LastFolder(), nullptr);
     std::wstring message;
     if (chooser.b_Browse()) {
         co_LastFolder() = *chooser.pco_GetResult();
-        message = L"You chose\n" + std::wstring(chooser.pco_GetResult()->qcuz_Get());
+        message = co_DemoText(IDS_DEMO_FOLDER_CHOSEN, L"You chose") + L"\n" + chooser.pco_GetResult()->qcuz_Get();
     } else {
-        message = L"No folder was chosen.";
+        message = co_DemoText(IDS_DEMO_FOLDER_NONE, L"No folder was chosen.");
     }
     if (comReady)
         CoUninitialize();
-    MessageBoxW(mainWindow, message.c_str(), L"Dialogs demo", MB_OK | MB_ICONINFORMATION);
+    MessageBoxW(mainWindow, message.c_str(), co_DemoText(IDS_DEMO_TITLE, L"Dialogs demo host").c_str(),
+                MB_OK | MB_ICONINFORMATION);
 }

@@ -1,15 +1,18 @@
 #include "DemoActions.h"
+#include "DemoLanguage.h"
+#include "DemoTexts.h"
 #include "Dialogs.h"
 
 #include <cwchar>
 
 void v_DemoShowIdentity(HWND mainWindow)
 {
+    const std::wstring format =
+        co_DemoText(IDS_DEMO_IDENTITY, L"Dialogs.dll version %u, build %u\nmodule handle %p\nmodule file %ls");
     wchar_t text[2048];
-    swprintf(text, sizeof text / sizeof text[0],
-             L"Dialogs.dll version %u, build %u\nmodule handle %p\nmodule file %ls",
-             CT_DialogsDLLMain::sn_GetVersion(), CT_DialogsDLLMain::sn_GetBuild(),
-             static_cast<void*>(CT_DialogsDLLMain::sh_GetInstance()),
+    swprintf(text, sizeof text / sizeof text[0], format.c_str(), CT_DialogsDLLMain::sn_GetVersion(),
+             CT_DialogsDLLMain::sn_GetBuild(), static_cast<void*>(CT_DialogsDLLMain::sh_GetInstance()),
              CT_DialogsDLLMain::spcco_GetModuleName()->qcuz_Get());
-    MessageBoxW(mainWindow, text, L"Dialogs demo", MB_OK | MB_ICONINFORMATION);
+    MessageBoxW(mainWindow, text, co_DemoText(IDS_DEMO_TITLE, L"Dialogs demo host").c_str(),
+                MB_OK | MB_ICONINFORMATION);
 }

@@ -1,12 +1,15 @@
 #include "DemoActions.h"
+#include "DemoLanguage.h"
+#include "DemoTexts.h"
 #include "Dialogs.h"
 #include "LexorinUILanguageMgr.h"
 
+#include <cwchar>
 #include <string>
 
 namespace {
 
-std::wstring languageName(unsigned language)
+std::wstring co_LanguageName(unsigned language)
 {
     CT_Language::et_Primary primary = CT_Language::ep_None;
     CT_Language::et_Sub sub = CT_Language::es_None;
@@ -18,20 +21,24 @@ std::wstring languageName(unsigned language)
 
 } // namespace
 
-// The library leaves the switch to its host: the dialogs opened from now on
-// come up in the chosen language. The demo's own texts stay English.
+// The manager switches the library and the demo together; the demo's main
+// window hears of it and rebuilds its menu in the new language.
+BOOL b_DemoSwitchLanguage(unsigned language)
+{
+    return CT_UILanguageMgr::spco_GetUILanguageMgr()->b_SetLanguage(language);
+}
+
 void v_DemoChooseLanguage(HWND mainWindow)
 {
-    CT_UILanguageMgr* manager = CT_UILanguageMgr::spco_GetUILanguageMgr();
-    const unsigned current = manager->n_GetLanguage();
+    const unsigned current = CT_UILanguageMgr::spco_GetUILanguageMgr()->n_GetLanguage();
     unsigned chosen = current;
-    if (!CT_LanguageDialog::sb_Show(&chosen, TRUE, TRUE) || chosen == current)
+    if (!CT_LanguageDialog::sb_Show(&chosen, TRUE, TRUE) || chosen == current || b_DemoSwitchLanguage(chosen))
         return;
-    std::wstring message;
-    if (manager->b_SetLanguage(chosen))
-        message = L"The library's dialogs now come up in " + languageName(chosen) + L".";
-    else
-        message = L"The library has no dialogs in " + languageName(chosen) + L"; they stay in " +
-                  languageName(current) + L".";
-    MessageBoxW(mainWindow, message.c_str(), L"Dialogs demo", MB_OK | MB_ICONINFORMATION);
+    const std::wstring format =
+        co_DemoText(IDS_DEMO_LANGUAGE_MISSING, L"There are no texts in %ls; the user interface stays in %ls.");
+    wchar_t message[512];
+    swprintf(message, sizeof message / sizeof message[0], format.c_str(), co_LanguageName(chosen).c_str(),
+             co_LanguageName(current).c_str());
+    MessageBoxW(mainWindow, message, co_DemoText(IDS_DEMO_TITLE, L"Dialogs demo host").c_str(),
+                MB_OK | MB_ICONINFORMATION);
 }

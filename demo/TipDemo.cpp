@@ -2,6 +2,7 @@
 // demo keeps the tip shown last and the start-up choice in a file of its
 // own: DialogsDemo.ini in %APPDATA%, else beside the program.
 #include "DemoActions.h"
+#include "DemoLanguage.h"
 #include "Dialogs.h"
 #include "TipResources.h"
 
@@ -55,7 +56,7 @@ void v_WriteSettings(const TipSettings& settings)
 void v_DemoShowTipOfTheDay(HWND)
 {
     CT_TipoftheDayDialog::st_Parameters tips;
-    tips.h_Instance = GetModuleHandleW(nullptr);
+    tips.h_Instance = h_DemoTexts();
     tips.n_FirstTip = IDS_DEMO_TIP_FIRST;
     tips.n_LastTip = IDS_DEMO_TIP_LAST;
     TipSettings settings = so_ReadSettings();

@@ -1,0 +1,110 @@
+#include "BenchTiming.h"
+
+#include <algorithm>
+#include <cwchar>
+#include <vector>
+
+namespace {
+
+double f_Median(std::vector<double> times)
+{
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+// The modal dialog being timed. When it is first activated (shown, after
+// WM_INITDIALOG) a message is posted to it; the modal loop takes that
+// message first, and then every paint still pending is done at once.
+struct ModalTiming {
+    HHOOK activation = nullptr;
+    HHOOK retrieval = nullptr;
+    HWND dialog = nullptr;
+    double painted = -1;
+};
+
+ModalTiming g_Modal;
+const UINT kPaintNow = WM_APP + 0x51;
+
+bool b_IsDialog(HWND window)
+{
+    wchar_t name[16] = {};
+    GetClassNameW(window, name, 16);
+    return wcscmp(name, L"#32770") == 0 && !(GetWindowLongW(window, GWL_STYLE) & WS_CHILD);
+}
+
+LRESULT CALLBACK i_OnCbt(int code, WPARAM wParam, LPARAM lParam)
+{
+    HWND window = reinterpret_cast<HWND>(wParam);
+    if (code == HCBT_ACTIVATE && !g_Modal.dialog && b_IsDialog(window)) {
+        g_Modal.dialog = window;
+        PostMessageW(window, kPaintNow, 0, 0);
+    }
+    return CallNextHookEx(g_Modal.activation, code, wParam, lParam);
+}
+
+LRESULT CALLBACK i_OnGetMessage(int code, WPARAM removed, LPARAM lParam)
+{
+    const MSG* message = reinterpret_cast<const MSG*>(lParam);
+    if (code == HC_ACTION && removed == PM_REMOVE && message->message == kPaintNow &&
+        message->hwnd == g_Modal.dialog && g_Modal.painted < 0) {
+        RedrawWindow(g_Modal.dialog, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        g_Modal.painted = f_Now();
+        PostMessageW(g_Modal.dialog, WM_COMMAND, IDCANCEL, 0);
+    }
+    return CallNextHookEx(g_Modal.retrieval, code, removed, lParam);
+}
+
+} // namespace
+
+double f_Now()
+{
+    static LARGE_INTEGER frequency = [] {
+        LARGE_INTEGER f;
+        QueryPerformanceFrequency(&f);
+        return f;
+    }();
+    LARGE_INTEGER counter;
+    QueryPerformanceCounter(&counter);
+    return 1000.0 * counter.QuadPart / frequency.QuadPart;
+}
+
+void v_Drain()
+{
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+BenchFigure so_Compare(const char* what, int rounds, const std::function<double()>& library,
+                       const std::function<double()>& plain)
+{
+    std::vector<double> libraryTimes, plainTimes;
+    library();   // warm-up: first-use costs (class registration, page faults) are not what is measured
+    plain();
+    for (int i = 0; i < rounds; ++i) {
+        if (i % 2) {
+            libraryTimes.push_back(library());
+            plainTimes.push_back(plain());
+        } else {
+            plainTimes.push_back(plain());
+            libraryTimes.push_back(library());
+        }
+    }
+    return {what, rounds, f_Median(libraryTimes), f_Median(plainTimes)};
+}
+
+double f_TimeModalDialog(const std::function<void()>& show)
+{
+    g_Modal = ModalTiming();
+    g_Modal.activation = SetWindowsHookExW(WH_CBT, i_OnCbt, nullptr, GetCurrentThreadId());
+    g_Modal.retrieval = SetWindowsHookExW(WH_GETMESSAGE, i_OnGetMessage, nullptr, GetCurrentThreadId());
+    const double start = f_Now();
+    show();
+    UnhookWindowsHookEx(g_Modal.retrieval);
+    UnhookWindowsHookEx(g_Modal.activation);
+    const double painted = g_Modal.painted;
+    v_Drain();
+    return painted < 0 ? -1 : painted - start;
+}
