@@ -84,7 +84,7 @@ struct st_Arguments {
 
 enum et_Size { ez_Normal, ez_Char, ez_Short, ez_Long, ez_LongLong };
 
-struct st_Spec {
+struct st_Conversion {
     bool b_Left = false, b_Plus = false, b_Space = false, b_Zero = false, b_Alternate = false;
     unsigned n_Width = 0;
     int i_Precision = -1;   // none
@@ -137,216 +137,216 @@ private:
     bool b_Convert()
     {
         const unsigned percent = n_Position++;
-        st_Spec spec;
-        if (!b_ParseSpec(&spec)) {
+        st_Conversion conv;
+        if (!b_ParseConversion(&conv)) {
             n_Position = percent;
             return false;
         }
-        switch (spec.u_Type) {
+        switch (conv.u_Type) {
         case L'%': ro_Text.v_Pad(1, L'%'); return true;
-        case L'd': case L'i': v_PutSigned(spec); return true;
-        case L'u': case L'o': case L'x': case L'X': v_PutUnsigned(spec); return true;
-        case L'p': v_PutPointer(spec); return true;
-        case L'c': case L'C': v_PutCharacter(spec); return true;
-        case L's': case L'S': v_PutText(spec); return true;
+        case L'd': case L'i': v_PutSigned(conv); return true;
+        case L'u': case L'o': case L'x': case L'X': v_PutUnsigned(conv); return true;
+        case L'p': v_PutPointer(conv); return true;
+        case L'c': case L'C': v_PutCharacter(conv); return true;
+        case L's': case L'S': v_PutText(conv); return true;
         default: n_Position = percent; return false;
         }
     }
 
-    bool b_ParseSpec(st_Spec* spec)
+    bool b_ParseConversion(st_Conversion* conv)
     {
         for (;; ++n_Position) {
             const wchar_t flag = u_Peek();
-            if (flag == L'-') spec->b_Left = true;
-            else if (flag == L'+') spec->b_Plus = true;
-            else if (flag == L' ') spec->b_Space = true;
-            else if (flag == L'0') spec->b_Zero = true;
-            else if (flag == L'#') spec->b_Alternate = true;
+            if (flag == L'-') conv->b_Left = true;
+            else if (flag == L'+') conv->b_Plus = true;
+            else if (flag == L' ') conv->b_Space = true;
+            else if (flag == L'0') conv->b_Zero = true;
+            else if (flag == L'#') conv->b_Alternate = true;
             else break;
         }
         if (u_Peek() == L'*') {
             ++n_Position;
             const int width = va_arg(ro_Args.list, int);
             if (width < 0)
-                spec->b_Left = true;
-            spec->n_Width = width < 0 ? 0u - static_cast<unsigned>(width) : static_cast<unsigned>(width);
+                conv->b_Left = true;
+            conv->n_Width = width < 0 ? 0u - static_cast<unsigned>(width) : static_cast<unsigned>(width);
         } else {
-            spec->n_Width = n_ReadNumber();
+            conv->n_Width = n_ReadNumber();
         }
         if (u_Peek() == L'.') {
             ++n_Position;
             if (u_Peek() == L'*') {
                 ++n_Position;
                 const int precision = va_arg(ro_Args.list, int);
-                spec->i_Precision = precision < 0 ? -1 : precision;
+                conv->i_Precision = precision < 0 ? -1 : precision;
             } else {
-                spec->i_Precision = static_cast<int>(n_ReadNumber());
+                conv->i_Precision = static_cast<int>(n_ReadNumber());
             }
         }
-        return b_ParseSize(spec);
+        return b_ParseSize(conv);
     }
 
-    bool b_ParseSize(st_Spec* spec)
+    bool b_ParseSize(st_Conversion* conv)
     {
         const wchar_t first = u_Peek();
         if (first == L'h') {
             ++n_Position;
-            spec->e_Size = ez_Short;
+            conv->e_Size = ez_Short;
             if (u_Peek() == L'h') {
                 ++n_Position;
-                spec->e_Size = ez_Char;
+                conv->e_Size = ez_Char;
             }
         } else if (first == L'l') {
             ++n_Position;
-            spec->e_Size = ez_Long;
+            conv->e_Size = ez_Long;
             if (u_Peek() == L'l') {
                 ++n_Position;
-                spec->e_Size = ez_LongLong;
+                conv->e_Size = ez_LongLong;
             }
         } else if (first == L'w' || first == L'z' || first == L't') {
             ++n_Position;
-            spec->e_Size = first == L'w' ? ez_Long : ez_Normal;
+            conv->e_Size = first == L'w' ? ez_Long : ez_Normal;
         } else if (first == L'j') {
             ++n_Position;
-            spec->e_Size = ez_LongLong;
+            conv->e_Size = ez_LongLong;
         } else if (first == L'I') {
             ++n_Position;
             if (u_Peek() == L'6' && u_Peek(1) == L'4') {
                 n_Position += 2;
-                spec->e_Size = ez_LongLong;
+                conv->e_Size = ez_LongLong;
             } else if (u_Peek() == L'3' && u_Peek(1) == L'2') {
                 n_Position += 2;
             }
         }
         if (n_Position >= n_FormatLength)
             return false;
-        spec->u_Type = pcu_Format[n_Position++];
+        conv->u_Type = pcu_Format[n_Position++];
         return true;
     }
 
-    void v_PutSigned(const st_Spec& spec)
+    void v_PutSigned(const st_Conversion& conv)
     {
         long long value;
-        if (spec.e_Size == ez_LongLong)
+        if (conv.e_Size == ez_LongLong)
             value = va_arg(ro_Args.list, long long);
         else
             value = va_arg(ro_Args.list, int);
-        if (spec.e_Size == ez_Short)
+        if (conv.e_Size == ez_Short)
             value = static_cast<short>(value);
-        else if (spec.e_Size == ez_Char)
+        else if (conv.e_Size == ez_Char)
             value = static_cast<signed char>(value);
         const bool negative = value < 0;
         const unsigned long long magnitude =
             negative ? 0ull - static_cast<unsigned long long>(value) : static_cast<unsigned long long>(value);
-        const wchar_t sign = negative ? L'-' : spec.b_Plus ? L'+' : spec.b_Space ? L' ' : 0;
-        v_PutNumber(spec, magnitude, 10, sign);
+        const wchar_t sign = negative ? L'-' : conv.b_Plus ? L'+' : conv.b_Space ? L' ' : 0;
+        v_PutNumber(conv, magnitude, 10, sign);
     }
 
-    void v_PutUnsigned(const st_Spec& spec)
+    void v_PutUnsigned(const st_Conversion& conv)
     {
         unsigned long long value;
-        if (spec.e_Size == ez_LongLong)
+        if (conv.e_Size == ez_LongLong)
             value = va_arg(ro_Args.list, unsigned long long);
         else
             value = va_arg(ro_Args.list, unsigned);
-        if (spec.e_Size == ez_Short)
+        if (conv.e_Size == ez_Short)
             value = static_cast<unsigned short>(value);
-        else if (spec.e_Size == ez_Char)
+        else if (conv.e_Size == ez_Char)
             value = static_cast<unsigned char>(value);
-        const unsigned base = spec.u_Type == L'u' ? 10 : spec.u_Type == L'o' ? 8 : 16;
-        v_PutNumber(spec, value, base, 0);
+        const unsigned base = conv.u_Type == L'u' ? 10 : conv.u_Type == L'o' ? 8 : 16;
+        v_PutNumber(conv, value, base, 0);
     }
 
-    void v_PutPointer(st_Spec spec)
+    void v_PutPointer(st_Conversion conv)
     {
         const void* pointer = va_arg(ro_Args.list, void*);
-        spec.u_Type = L'X';
-        spec.i_Precision = 2 * sizeof(void*);
-        spec.b_Alternate = false;
-        v_PutNumber(spec, reinterpret_cast<ULONG_PTR>(pointer), 16, 0);
+        conv.u_Type = L'X';
+        conv.i_Precision = 2 * sizeof(void*);
+        conv.b_Alternate = false;
+        v_PutNumber(conv, reinterpret_cast<ULONG_PTR>(pointer), 16, 0);
     }
 
-    void v_PutNumber(const st_Spec& spec, unsigned long long value, unsigned base, wchar_t sign)
+    void v_PutNumber(const st_Conversion& conv, unsigned long long value, unsigned base, wchar_t sign)
     {
         wchar_t digits[24];
         unsigned count = 0;
-        const wchar_t* symbols = spec.u_Type == L'X' ? L"0123456789ABCDEF" : L"0123456789abcdef";
+        const wchar_t* symbols = conv.u_Type == L'X' ? L"0123456789ABCDEF" : L"0123456789abcdef";
         for (unsigned long long rest = value; rest; rest /= base)
             digits[sizeof digits / sizeof *digits - ++count] = symbols[rest % base];
-        if (count == 0 && spec.i_Precision != 0)
+        if (count == 0 && conv.i_Precision != 0)
             digits[sizeof digits / sizeof *digits - ++count] = L'0';
 
         wchar_t prefix[3];
         unsigned prefixLength = 0;
         if (sign)
             prefix[prefixLength++] = sign;
-        if (spec.b_Alternate && base == 16 && value) {
+        if (conv.b_Alternate && base == 16 && value) {
             prefix[prefixLength++] = L'0';
-            prefix[prefixLength++] = spec.u_Type;
+            prefix[prefixLength++] = conv.u_Type;
         }
-        unsigned zeros = spec.i_Precision > 0 && static_cast<unsigned>(spec.i_Precision) > count
-                             ? static_cast<unsigned>(spec.i_Precision) - count
+        unsigned zeros = conv.i_Precision > 0 && static_cast<unsigned>(conv.i_Precision) > count
+                             ? static_cast<unsigned>(conv.i_Precision) - count
                              : 0;
-        if (spec.b_Alternate && base == 8 && zeros == 0 &&
+        if (conv.b_Alternate && base == 8 && zeros == 0 &&
             (count == 0 || digits[sizeof digits / sizeof *digits - count] != L'0'))
             zeros = 1;
         unsigned total = prefixLength + zeros + count;
-        unsigned padding = spec.n_Width > total ? spec.n_Width - total : 0;
-        if (padding && spec.b_Zero && !spec.b_Left && spec.i_Precision < 0) {
+        unsigned padding = conv.n_Width > total ? conv.n_Width - total : 0;
+        if (padding && conv.b_Zero && !conv.b_Left && conv.i_Precision < 0) {
             zeros += padding;
             padding = 0;
         }
-        if (!spec.b_Left)
+        if (!conv.b_Left)
             ro_Text.v_Pad(padding, L' ');
         ro_Text.v_Put(prefix, prefixLength);
         ro_Text.v_Pad(zeros, L'0');
         ro_Text.v_Put(digits + sizeof digits / sizeof *digits - count, count);
-        if (spec.b_Left)
+        if (conv.b_Left)
             ro_Text.v_Pad(padding, L' ');
     }
 
     // %hc and %hs take 8-bit units, %c, %lc, %s and %ls UTF-16; the capital
     // letters turn this round, as in the platform's wide formatting.
-    static bool b_Narrow(const st_Spec& spec)
+    static bool b_Narrow(const st_Conversion& conv)
     {
-        const bool capital = spec.u_Type == L'C' || spec.u_Type == L'S';
-        const bool shortSize = spec.e_Size == ez_Short || spec.e_Size == ez_Char;
-        return capital ? spec.e_Size != ez_Long : shortSize;
+        const bool capital = conv.u_Type == L'C' || conv.u_Type == L'S';
+        const bool shortSize = conv.e_Size == ez_Short || conv.e_Size == ez_Char;
+        return capital ? conv.e_Size != ez_Long : shortSize;
     }
 
-    void v_PutCharacter(const st_Spec& spec)
+    void v_PutCharacter(const st_Conversion& conv)
     {
         const int value = va_arg(ro_Args.list, int);
-        const wchar_t unit = b_Narrow(spec) ? static_cast<unsigned char>(value) : static_cast<wchar_t>(value);
-        v_PutPadded(spec, 1, [&] { ro_Text.v_Put(&unit, 1); });
+        const wchar_t unit = b_Narrow(conv) ? static_cast<unsigned char>(value) : static_cast<wchar_t>(value);
+        v_PutPadded(conv, 1, [&] { ro_Text.v_Put(&unit, 1); });
     }
 
-    void v_PutText(const st_Spec& spec)
+    void v_PutText(const st_Conversion& conv)
     {
-        const unsigned limit = spec.i_Precision < 0 ? kNoLimit : static_cast<unsigned>(spec.i_Precision);
-        if (b_Narrow(spec)) {
+        const unsigned limit = conv.i_Precision < 0 ? kNoLimit : static_cast<unsigned>(conv.i_Precision);
+        if (b_Narrow(conv)) {
             const char* text = va_arg(ro_Args.list, const char*);
             if (!text)
                 text = "(null)";
             const unsigned length = Basis::n_TextLength(text, limit);
-            v_PutPadded(spec, length, [&] { ro_Text.v_PutBytes(text, length); });
+            v_PutPadded(conv, length, [&] { ro_Text.v_PutBytes(text, length); });
         } else {
             const wchar_t* text = va_arg(ro_Args.list, const wchar_t*);
             if (!text)
                 text = L"(null)";
             const unsigned length = Basis::n_TextLength(text, limit);
-            v_PutPadded(spec, length, [&] { ro_Text.v_Put(text, length); });
+            v_PutPadded(conv, length, [&] { ro_Text.v_Put(text, length); });
         }
     }
 
-    template <typename Put> void v_PutPadded(const st_Spec& spec, unsigned length, Put put)
+    template <typename Put> void v_PutPadded(const st_Conversion& conv, unsigned length, Put put)
     {
-        const unsigned padding = spec.n_Width > length ? spec.n_Width - length : 0;
-        const wchar_t fill = spec.b_Zero && !spec.b_Left ? L'0' : L' ';
-        if (!spec.b_Left)
+        const unsigned padding = conv.n_Width > length ? conv.n_Width - length : 0;
+        const wchar_t fill = conv.b_Zero && !conv.b_Left ? L'0' : L' ';
+        if (!conv.b_Left)
             ro_Text.v_Pad(padding, fill);
         put();
-        if (spec.b_Left)
+        if (conv.b_Left)
             ro_Text.v_Pad(padding, L' ');
     }
 
