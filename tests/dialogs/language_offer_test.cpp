@@ -8,6 +8,7 @@
 #include "LanguageDialogDriver.h"
 #include "LexorinInterface.h"
 #include "LexorinUILanguageMgr.h"
+#include "TopDownDib.h"
 
 #include <commctrl.h>
 
@@ -250,15 +251,9 @@ struct Pixels {
 template <typename Draw> Pixels draw(int width, int height, Draw drawing)
 {
     Pixels pixels;
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
     void* bits = nullptr;
     HDC dc = CreateCompatibleDC(nullptr);
-    HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HBITMAP bitmap = CreateTopDownDib32(dc, width, height, &bits);
     if (!bitmap) {
         DeleteDC(dc);
         return pixels;

@@ -3,6 +3,7 @@
 // a data file, so nothing of it runs.
 #include <gtest/gtest.h>
 #include <windows.h>
+#include "TopDownDib.h"
 
 #include <cstring>
 #include <map>
@@ -60,15 +61,8 @@ public:
 private:
     static HBITMAP dibSection(int width, int height)
     {
-        BITMAPINFO info = {};
-        info.bmiHeader.biSize = sizeof(info.bmiHeader);
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
         void* bits = nullptr;
-        return CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        return CreateTopDownDib32(nullptr, width, height, &bits);
     }
 
     HDC dc_;

@@ -1,6 +1,7 @@
 // The language flags of the bitmap cache: real bitmap resources of
 // LexorinInterface.dll, read back pixel by pixel.
 #include "LexorinInterface.h"
+#include "TopDownDib.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -216,14 +217,8 @@ class Target {
 public:
     Target() : dc_(CreateCompatibleDC(nullptr))
     {
-        BITMAPINFO info = {};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = kWidth;
-        info.bmiHeader.biHeight = -kHeight;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
         void* bits = nullptr;
-        bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        bitmap_ = CreateTopDownDib32(dc_, kWidth, kHeight, &bits);
         old_ = SelectObject(dc_, bitmap_);
     }
     ~Target()

@@ -1,18 +1,12 @@
 #include "GdiTestSupport.h"
+#include "TopDownDib.h"
 
 PixelCanvas::PixelCanvas(int canvasWidth, int canvasHeight) : width(canvasWidth), height(canvasHeight)
 {
     if (!dc.CreateCompatibleDC(nullptr))
         return;
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
     void* pixels = nullptr;
-    if (!bitmap.Attach(CreateDIBSection(dc.m_hDC, &info, DIB_RGB_COLORS, &pixels, nullptr, 0)))
+    if (!bitmap.Attach(CreateTopDownDib32(dc.m_hDC, width, height, &pixels)))
         return;
     original = dc.SelectObject(&bitmap);
     if (!original)

@@ -1,4 +1,5 @@
 #include "WndTestSupport.h"
+#include "TopDownDib.h"
 
 namespace {
 
@@ -58,16 +59,9 @@ std::vector<COLORREF> printClient(HWND hWnd)
     GetClientRect(hWnd, &rc);
     const int cx = rc.right > 0 ? rc.right : 1;
     const int cy = rc.bottom > 0 ? rc.bottom : 1;
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = cx;
-    info.bmiHeader.biHeight = -cy;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
     HDC hMemory = CreateCompatibleDC(nullptr);
-    HBITMAP hBitmap = CreateDIBSection(hMemory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HBITMAP hBitmap = CreateTopDownDib32(hMemory, cx, cy, &bits);
     HGDIOBJ hOld = SelectObject(hMemory, hBitmap);
     HBRUSH hMarker = CreateSolidBrush(kUnpainted);
     FillRect(hMemory, &rc, hMarker);
