@@ -12,10 +12,7 @@ function(picture_module name rc script)
         DEPENDS ${script}
         COMMENT "Drawing the pictures of ${name}")
     add_custom_target(${name}_pictures DEPENDS ${stamp})
-    add_library(${name} SHARED ${rc})
-    set_target_properties(${name} PROPERTIES LINKER_LANGUAGE C)
-    # No code: entry point 0, so the loader calls nothing.
-    target_link_options(${name} PRIVATE -nostdlib -Wl,-e,0)
+    resource_module(${name} ${rc})
     # windres finds the pictures along its include path and reports no
     # dependency on them.
     target_include_directories(${name} PRIVATE ${folder})
