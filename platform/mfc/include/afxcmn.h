@@ -62,8 +62,6 @@ public:
     void SetToolRect(CWnd* pWnd, UINT_PTR nIDTool, LPCRECT lpRect);
     // The tool's text (empty for an unknown tool).
     void GetText(CString& str, CWnd* pWnd, UINT_PTR nIDTool = 0) const;
-    // The tool's rectangle; FALSE for an unknown tool.
-    BOOL GetToolRect(CWnd* pWnd, UINT_PTR nIDTool, LPRECT lpRect) const;
     int GetToolCount() const;
     void Activate(BOOL bActivate);
     // Passes a mouse message to the tooltip, which shows and hides the tip.

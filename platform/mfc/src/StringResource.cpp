@@ -8,6 +8,8 @@
 #include <stdio.h>
 #include <wchar.h>
 
+#include <utility>
+
 LPCWSTR AfxGetStringResource(HINSTANCE hModule, UINT nID, int* pnLength)
 {
     *pnLength = 0;
@@ -63,7 +65,7 @@ void CString::FormatV(LPCWSTR pszFormat, va_list args)
             result.ReleaseBuffer(nLength);
         }
     }
-    *this = static_cast<CString&&>(result);
+    *this = std::move(result);
 }
 
 void AFX_CDECL CString::Format(LPCWSTR pszFormat, ...)

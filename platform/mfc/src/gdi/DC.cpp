@@ -1,5 +1,6 @@
 // CDC: ownership of a device context, its two handles, saved states.
 #include "HandleMaps.h"
+#include "../SafeHandle.h"
 
 IMPLEMENT_DYNAMIC(CDC, CObject)
 
@@ -10,11 +11,9 @@ CDC::~CDC()
         ::DeleteDC(hDC);
 }
 
-// See CGdiObject::GetSafeHandle.
 HDC CDC::GetSafeHdc() const
 {
-    const CDC* volatile self = this;
-    return self ? self->m_hDC : nullptr;
+    return AfxSafeHandle(this, &CDC::m_hDC);
 }
 
 CDC* PASCAL CDC::FromHandle(HDC hDC)

@@ -1,5 +1,6 @@
 // CGdiObject: ownership of one GDI handle.
 #include "HandleMaps.h"
+#include "../SafeHandle.h"
 
 IMPLEMENT_DYNAMIC(CGdiObject, CObject)
 
@@ -31,12 +32,9 @@ CGdiObject::~CGdiObject()
     DeleteObject();
 }
 
-// Out of line, and through a volatile copy, so that the compiler cannot
-// assume `this` to be non-null and drop the check.
 HGDIOBJ CGdiObject::GetSafeHandle() const
 {
-    const CGdiObject* volatile self = this;
-    return self ? self->m_hObject : nullptr;
+    return AfxSafeHandle(this, &CGdiObject::m_hObject);
 }
 
 CGdiObject* PASCAL CGdiObject::FromHandle(HGDIOBJ hObject)

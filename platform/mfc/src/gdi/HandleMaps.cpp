@@ -137,14 +137,7 @@ ThreadTemps* existingTemps()
 
 ThreadTemps* threadTemps()
 {
-    if (ThreadTemps* temps = existingTemps())
-        return temps;
-    ThreadTemps* temps = new (std::nothrow) ThreadTemps;
-    if (temps && !tempSlot.Set(temps)) {
-        delete temps;
-        return nullptr;
-    }
-    return temps;
+    return tempSlot.Obtain<ThreadTemps>();
 }
 
 void disownGdi(CGdiObject* object)

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <new>
+
 struct CAfxThreadSlot {
     volatile LONG m_nIndexPlusOne;   // 0 until allocated
 
@@ -36,6 +38,19 @@ struct CAfxThreadSlot {
     {
         const DWORD index = Index();
         return index != TLS_OUT_OF_INDEXES && TlsSetValue(index, value);
+    }
+
+    // The calling thread's object, made on first use; null without memory.
+    template <class T> T* Obtain()
+    {
+        if (T* existing = static_cast<T*>(Get()))
+            return existing;
+        T* fresh = new (std::nothrow) T;
+        if (fresh && !Set(fresh)) {
+            delete fresh;
+            return nullptr;
+        }
+        return fresh;
     }
 
     void Free()

@@ -22,6 +22,14 @@ TOOLINFOW toolInfo(const CWnd* pWnd, UINT_PTR nIDTool)
     return info;
 }
 
+// A text given as a string number is loaded from the module that has it.
+void setToolText(TOOLINFOW& info, LPCTSTR lpszText)
+{
+    if (lpszText && IS_INTRESOURCE(lpszText))
+        info.hinst = AfxFindStringResourceHandle(LOWORD(lpszText));
+    info.lpszText = const_cast<LPWSTR>(lpszText);
+}
+
 bool hasWindow(const CWnd* pWnd)
 {
     return pWnd && pWnd->m_hWnd;
@@ -56,7 +64,6 @@ BOOL CToolTipCtrl::Create(CWnd* pParentWnd, DWORD dwStyle)
     return TRUE;
 }
 
-// A text given as a string number is loaded from the module that has it.
 BOOL CToolTipCtrl::AddTool(CWnd* pWnd, LPCTSTR lpszText, LPCRECT lpRectTool, UINT_PTR nIDTool)
 {
     if (!m_hWnd || !hasWindow(pWnd))
@@ -66,9 +73,7 @@ BOOL CToolTipCtrl::AddTool(CWnd* pWnd, LPCTSTR lpszText, LPCRECT lpRectTool, UIN
         info.rect = *lpRectTool;
     else if (nIDTool != 0)
         ::GetClientRect(pWnd->m_hWnd, &info.rect);
-    if (lpszText && IS_INTRESOURCE(lpszText))
-        info.hinst = AfxFindStringResourceHandle(LOWORD(lpszText));
-    info.lpszText = const_cast<LPWSTR>(lpszText);
+    setToolText(info, lpszText);
     return static_cast<BOOL>(SendMessage(TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info)));
 }
 
@@ -85,9 +90,7 @@ void CToolTipCtrl::UpdateTipText(LPCTSTR lpszText, CWnd* pWnd, UINT_PTR nIDTool)
     if (!m_hWnd || !hasWindow(pWnd))
         return;
     TOOLINFOW info = toolInfo(pWnd, nIDTool);
-    if (lpszText && IS_INTRESOURCE(lpszText))
-        info.hinst = AfxFindStringResourceHandle(LOWORD(lpszText));
-    info.lpszText = const_cast<LPWSTR>(lpszText);
+    setToolText(info, lpszText);
     SendMessage(TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&info));
 }
 

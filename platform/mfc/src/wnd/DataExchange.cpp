@@ -18,13 +18,7 @@ HWND prepare(CDataExchange* pDX, int nIDC, bool bEdit)
 CString textOf(HWND hWnd)
 {
     CString text;
-    const int nLength = GetWindowTextLengthW(hWnd);
-    LPWSTR buffer = text.GetBuffer(nLength);
-    if (buffer) {
-        buffer[0] = 0;
-        GetWindowTextW(hWnd, buffer, nLength + 1);
-        text.ReleaseBuffer();
-    }
+    AfxGetWindowText(hWnd, text);
     return text;
 }
 

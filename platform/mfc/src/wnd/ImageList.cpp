@@ -1,5 +1,6 @@
 // Image lists: an object holds one list and destroys it with itself.
 #include "WndInternal.h"
+#include "../SafeHandle.h"
 
 IMPLEMENT_DYNCREATE(CImageList, CObject)
 
@@ -14,8 +15,7 @@ CImageList::~CImageList()
 
 HIMAGELIST CImageList::GetSafeHandle() const
 {
-    const CImageList* volatile self = this;
-    return self ? self->m_hImageList : nullptr;
+    return AfxSafeHandle(this, &CImageList::m_hImageList);
 }
 
 CImageList* PASCAL CImageList::FromHandlePermanent(HIMAGELIST hImageList)

@@ -1,6 +1,7 @@
 // A window object's tie to its window: finding objects from handles,
 // attaching and subclassing, creation and destruction.
 #include "WndInternal.h"
+#include "../SafeHandle.h"
 
 IMPLEMENT_DYNCREATE(CWnd, CCmdTarget)
 
@@ -36,12 +37,9 @@ CWnd::~CWnd()
         Detach();
 }
 
-// Read through a volatile copy: callers rely on a null object giving a null
-// handle, which the compiler may not assume away.
 HWND CWnd::GetSafeHwnd() const
 {
-    const CWnd* volatile self = this;
-    return self ? self->m_hWnd : nullptr;
+    return AfxSafeHandle(this, &CWnd::m_hWnd);
 }
 
 CWnd* PASCAL CWnd::FromHandlePermanent(HWND hWnd)

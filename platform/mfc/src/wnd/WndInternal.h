@@ -57,6 +57,9 @@ private:
     bool m_bHooked;
 };
 
+// The window's whole text into rString; left as it was without memory.
+void AfxGetWindowText(HWND hWnd, CString& rString);
+
 // The top-level window that a dialog with this parent should be owned by:
 // the parent's, else the main window's, else the thread's active window.
 HWND AfxGetSafeOwnerHwnd(HWND hParent);

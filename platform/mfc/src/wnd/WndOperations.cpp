@@ -17,18 +17,6 @@ BOOL modifyLong(HWND hWnd, int nIndex, DWORD dwRemove, DWORD dwAdd, UINT nFlags)
     return TRUE;
 }
 
-void getWindowText(HWND hWnd, CString& rString)
-{
-    const int nLength = ::GetWindowTextLengthW(hWnd);
-    LPWSTR buffer = rString.GetBuffer(nLength);
-    if (!buffer)
-        return;
-    // A window that answers nothing leaves the buffer as it was.
-    buffer[0] = 0;
-    ::GetWindowTextW(hWnd, buffer, nLength + 1);
-    rString.ReleaseBuffer();
-}
-
 RECT workAreaNear(HWND hWnd)
 {
     MONITORINFO info = {};
@@ -54,6 +42,18 @@ LONG centredStart(LONG size, LONG centreFrom, LONG centreTo, LONG limitFrom, LON
 }
 
 } // namespace
+
+void AfxGetWindowText(HWND hWnd, CString& rString)
+{
+    const int nLength = ::GetWindowTextLengthW(hWnd);
+    LPWSTR buffer = rString.GetBuffer(nLength);
+    if (!buffer)
+        return;
+    // A window that writes nothing into the buffer leaves an empty text.
+    buffer[0] = 0;
+    ::GetWindowTextW(hWnd, buffer, nLength + 1);
+    rString.ReleaseBuffer();
+}
 
 HWND AfxGetSafeOwnerHwnd(HWND hParent)
 {
@@ -156,7 +156,7 @@ int CWnd::GetWindowText(LPTSTR lpszStringBuf, int nMaxCount) const
 
 void CWnd::GetWindowText(CString& rString) const
 {
-    getWindowText(m_hWnd, rString);
+    AfxGetWindowText(m_hWnd, rString);
 }
 
 int CWnd::GetWindowTextLength() const
@@ -326,7 +326,7 @@ int CWnd::GetDlgItemText(int nID, CString& rString) const
     rString.Empty();
     HWND hItem = ::GetDlgItem(m_hWnd, nID);
     if (hItem)
-        getWindowText(hItem, rString);
+        AfxGetWindowText(hItem, rString);
     return rString.GetLength();
 }
 

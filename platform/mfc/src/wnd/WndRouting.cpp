@@ -144,6 +144,15 @@ BOOL reflectToChild(HWND hWndChild, UINT message, WPARAM wParam, LPARAM lParam, 
     return pChild && CWndInternal::OnChildNotify(pChild, message, wParam, lParam, pResult);
 }
 
+// A notification through the target's command map under nMessage; the
+// handler's result goes to pResult when there is one.
+BOOL notifyThroughMap(CCmdTarget* pTarget, UINT nID, UINT nMessage, NMHDR* pNMHDR, LRESULT* pResult)
+{
+    LRESULT ignored = 0;
+    AFX_NOTIFY notify = {pResult ? pResult : &ignored, pNMHDR};
+    return pTarget->OnCmdMsg(nID, MAKELONG(pNMHDR->code, nMessage), &notify, nullptr);
+}
+
 } // namespace
 
 BEGIN_MESSAGE_MAP(CWnd, CCmdTarget)
@@ -215,9 +224,7 @@ BOOL CWnd::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)
         return FALSE;
     if (pNMHDR->hwndFrom && reflectToChild(pNMHDR->hwndFrom, WM_NOTIFY, wParam, lParam, pResult))
         return TRUE;
-    LRESULT ignored = 0;
-    AFX_NOTIFY notify = {pResult ? pResult : &ignored, pNMHDR};
-    return OnCmdMsg(static_cast<UINT>(pNMHDR->idFrom), MAKELONG(pNMHDR->code, WM_NOTIFY), &notify, nullptr);
+    return notifyThroughMap(this, static_cast<UINT>(pNMHDR->idFrom), WM_NOTIFY, pNMHDR, pResult);
 }
 
 BOOL CWnd::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
@@ -240,9 +247,7 @@ BOOL CWnd::ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
         NMHDR* pNMHDR = reinterpret_cast<NMHDR*>(lParam);
         if (!pNMHDR)
             return FALSE;
-        LRESULT ignored = 0;
-        AFX_NOTIFY notify = {pResult ? pResult : &ignored, pNMHDR};
-        return OnCmdMsg(0, MAKELONG(pNMHDR->code, WM_REFLECT_BASE + WM_NOTIFY), &notify, nullptr);
+        return notifyThroughMap(this, 0, WM_REFLECT_BASE + WM_NOTIFY, pNMHDR, pResult);
     }
     if (message >= WM_REFLECT_BASE)
         return FALSE;

@@ -51,14 +51,7 @@ CAfxWndThreadState* AfxExistingWndState()
 
 CAfxWndThreadState* AfxWndState()
 {
-    if (CAfxWndThreadState* state = AfxExistingWndState())
-        return state;
-    CAfxWndThreadState* state = new (std::nothrow) CAfxWndThreadState;
-    if (state && !stateSlot.Set(state)) {
-        delete state;
-        return nullptr;
-    }
-    return state;
+    return stateSlot.Obtain<CAfxWndThreadState>();
 }
 
 void PASCAL CWnd::DeleteTempMap()
