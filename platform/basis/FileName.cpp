@@ -27,7 +27,7 @@ int CT_FileName::b_GetPath(CT_UString* folder) const
     if (!folder)
         return FALSE;
     const unsigned end = n_NameStart(co_Path);
-    folder->v_Set(static_cast<const wchar_t*>(nullptr), 0);
+    folder->v_Set(nullptr, 0);
     folder->v_Set(co_Path.qcuz_Get(), end);
     return end != 0 && folder->vn_GetLength() == end;
 }
@@ -46,7 +46,7 @@ int CT_FileName::b_GetBaseName(CT_UString* name) const
             break;
         }
     }
-    name->v_Set(static_cast<const wchar_t*>(nullptr), 0);
+    name->v_Set(nullptr, 0);
     name->v_Set(co_Path.qcuz_Get() + start, end - start);
     return end != start && name->vn_GetLength() == end - start;
 }

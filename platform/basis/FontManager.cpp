@@ -1,6 +1,7 @@
 #include "LexorinBasis.h"
 
 #include "BasisHeap.h"
+#include "Text.h"
 
 #include <new>
 
@@ -94,7 +95,7 @@ bool b_Matches(const CT_LogicalFont* font, const LOGFONTW& request, unsigned poi
     return font->n_Size == points && held.lfHeight == request.lfHeight &&
            font->b_Bold == (request.lfWeight >= FW_SEMIBOLD) && font->b_Italic == request.lfItalic &&
            font->b_Underline == request.lfUnderline && font->b_StrikeOut == request.lfStrikeOut &&
-           font->co_FaceName.vi_Compare(request.lfFaceName, static_cast<unsigned>(-1), CT_String::en_IgnoreCase) == 0;
+           font->co_FaceName.vi_Compare(request.lfFaceName, Basis::kWholeText, CT_String::en_IgnoreCase) == 0;
 }
 
 } // namespace

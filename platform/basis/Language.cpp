@@ -1,43 +1,11 @@
 #include "LexorinBasis.h"
 
-#include "BasisHeap.h"
 #include "LanguageTable.h"
-
-#include <string.h>
-
-namespace {
+#include "Text.h"
+#include "WideFormat.h"
 
 using Basis::st_PrimaryLanguage;
 using Basis::st_SubLanguage;
-
-// The variant `sub` of a language; null when it has no such variant.
-const st_SubLanguage* pcso_FindSub(const st_PrimaryLanguage* language, unsigned sub)
-{
-    for (unsigned i = 0; i < language->n_SubCount; ++i)
-        if (language->pcso_Subs[i].n1_Sub == sub)
-            return &language->pcso_Subs[i];
-    return nullptr;
-}
-
-// "name (variant)"
-void v_SetDisplayName(CT_UString* out, const wchar_t* name, const wchar_t* variant)
-{
-    const size_t nameLength = wcslen(name), variantLength = wcslen(variant);
-    const size_t length = nameLength + variantLength + 3;
-    auto* text = static_cast<wchar_t*>(Basis::pv_AllocateArray(length + 1, sizeof(wchar_t)));
-    if (!text)
-        return;
-    memcpy(text, name, nameLength * sizeof(wchar_t));
-    text[nameLength] = L' ';
-    text[nameLength + 1] = L'(';
-    memcpy(text + nameLength + 2, variant, variantLength * sizeof(wchar_t));
-    text[length - 1] = L')';
-    text[length] = 0;
-    out->v_Set(text, static_cast<unsigned>(length));
-    Basis::v_Free(text);
-}
-
-} // namespace
 
 unsigned CT_Language::sn_GetPrimaryCount()
 {
@@ -67,7 +35,7 @@ unsigned CT_Language::sn_MakeLanguageID(et_Primary primary, et_Sub sub)
         return 0;
     if (sub == es_None)
         return MAKELANGID(language->n_Primary, language->n_SubCount ? language->pcso_Subs[0].n1_Sub : SUBLANG_DEFAULT);
-    return pcso_FindSub(language, sub) ? MAKELANGID(language->n_Primary, sub) : 0;
+    return Basis::pcso_FindSub(language, sub) ? MAKELANGID(language->n_Primary, sub) : 0;
 }
 
 void CT_Language::sv_GetLanguages(unsigned id, et_Primary* primary, et_Sub* sub)
@@ -85,16 +53,16 @@ void CT_Language::sv_MakeLanguageString(CT_UString* out, et_Primary primary, et_
 {
     if (!out)
         return;
-    out->v_Set(static_cast<const wchar_t*>(nullptr), 0);
+    out->v_Set(nullptr, 0);
     const st_PrimaryLanguage* language = Basis::pcso_GetPrimary(primary);
     if (!language)
         return;
     if (sub == es_None) {
-        out->v_Set(language->pcu_Name, static_cast<unsigned>(-1));
+        out->v_Set(language->pcu_Name, Basis::kWholeText);
         return;
     }
-    if (const st_SubLanguage* variant = pcso_FindSub(language, sub))
-        v_SetDisplayName(out, language->pcu_Name, variant->pcu_Name);
+    if (const st_SubLanguage* variant = Basis::pcso_FindSub(language, sub))
+        Basis::b_Format(out, L"%s (%s)", language->pcu_Name, variant->pcu_Name);
 }
 
 void CT_Language::sv_GetModuleCode(CT_UString* out, unsigned id)
@@ -104,9 +72,9 @@ void CT_Language::sv_GetModuleCode(CT_UString* out, unsigned id)
     unsigned number = 0;
     const st_SubLanguage* variant = nullptr;
     if (!Basis::b_FindLanguage(id, &number, &variant)) {
-        out->v_Set(static_cast<const wchar_t*>(nullptr), 0);
+        out->v_Set(nullptr, 0);
         return;
     }
     const wchar_t* code = variant ? variant->pcu_Code : Basis::pcso_GetPrimary(number)->pcu_Code;
-    out->v_Set(code, static_cast<unsigned>(-1));
+    out->v_Set(code, Basis::kWholeText);
 }

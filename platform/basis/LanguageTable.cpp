@@ -192,6 +192,14 @@ const st_PrimaryLanguage* Basis::pcso_GetPrimary(unsigned number)
     return number >= 1 && number <= kCount ? &kLanguages[number - 1] : nullptr;
 }
 
+const st_SubLanguage* Basis::pcso_FindSub(const st_PrimaryLanguage* language, unsigned sub)
+{
+    for (unsigned i = 0; i < language->n_SubCount; ++i)
+        if (language->pcso_Subs[i].n1_Sub == sub)
+            return &language->pcso_Subs[i];
+    return nullptr;
+}
+
 bool Basis::b_FindLanguage(unsigned id, unsigned* number, const st_SubLanguage** sub)
 {
     if (id > 0xFFFF)
@@ -205,12 +213,10 @@ bool Basis::b_FindLanguage(unsigned id, unsigned* number, const st_SubLanguage**
             *sub = nullptr;
             return true;
         }
-        for (unsigned i = 0; i < language.n_SubCount; ++i) {
-            if (SUBLANGID(id) == language.pcso_Subs[i].n1_Sub) {
-                *number = n;
-                *sub = &language.pcso_Subs[i];
-                return true;
-            }
+        if (const st_SubLanguage* variant = pcso_FindSub(&language, SUBLANGID(id))) {
+            *number = n;
+            *sub = variant;
+            return true;
         }
     }
     return false;

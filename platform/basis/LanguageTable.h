@@ -25,6 +25,8 @@ struct st_PrimaryLanguage {
 unsigned n_GetPrimaryCount();
 // Entry `number` (1-based), or null outside the table.
 const st_PrimaryLanguage* pcso_GetPrimary(unsigned number);
+// The variant `sub` of a language; null when it has no such variant.
+const st_SubLanguage* pcso_FindSub(const st_PrimaryLanguage* language, unsigned sub);
 // The entry number and variant of an identifier (variant null for a language
 // without variants); false for an identifier not in the table.
 bool b_FindLanguage(unsigned id, unsigned* number, const st_SubLanguage** sub);

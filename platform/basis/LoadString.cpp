@@ -49,7 +49,7 @@ void CT_LoadString::sv_LoadString(CT_UString* out, HINSTANCE module, unsigned id
         return;
     const wchar_t* text = nullptr;
     unsigned length = 0;
-    out->v_Set(static_cast<const wchar_t*>(nullptr), 0);
+    out->v_Set(nullptr, 0);
     if (b_FindString(module, id, &text, &length))
         out->v_Set(text, length);
 }
@@ -61,7 +61,7 @@ void CT_LoadString::sv_LoadStringVA(CT_UString* out, HINSTANCE module, unsigned 
     const wchar_t* format = nullptr;
     unsigned length = 0;
     if (!b_FindString(module, id, &format, &length)) {
-        out->v_Set(static_cast<const wchar_t*>(nullptr), 0);
+        out->v_Set(nullptr, 0);
         return;
     }
     va_list args;

@@ -10,7 +10,6 @@
 namespace {
 
 const wchar_t kEmpty[1] = {0};
-const unsigned kWidenBytes = static_cast<unsigned>(-2);
 
 wchar_t* pu_AllocateText(unsigned length)
 {
@@ -68,7 +67,7 @@ void CT_String::v_Set(const CT_String* other)
     if (other == this)
         return;
     if (!other) {
-        v_Set(static_cast<const wchar_t*>(nullptr), 0);
+        v_Set(nullptr, 0);
         return;
     }
     v_Set(other->qcuz_Get(), other->n_Length);
@@ -109,16 +108,16 @@ void CT_String::v_Set(const char* text, unsigned length, unsigned codePage)
     int units = static_cast<int>(bytes);
     if (bytes > 0x7FFFFFFF)
         units = 0;
-    else if (bytes && codePage != kWidenBytes)
+    else if (bytes && codePage != Basis::kWidenBytes)
         units = MultiByteToWideChar(codePage, 0, text, static_cast<int>(bytes), nullptr, 0);
     if (units <= 0) {
-        v_Set(static_cast<const wchar_t*>(nullptr), 0);
+        v_Set(nullptr, 0);
         return;
     }
     wchar_t* buffer = pu_AllocateText(static_cast<unsigned>(units));
     if (!buffer)
         return;
-    if (codePage == kWidenBytes) {
+    if (codePage == Basis::kWidenBytes) {
         for (unsigned i = 0; i < bytes; ++i)
             buffer[i] = static_cast<unsigned char>(text[i]);
     } else {
@@ -156,7 +155,7 @@ void CT_String::vv_Remove(unsigned count, unsigned position)
             (n_Length - position - count + 1) * sizeof(wchar_t));
     n_Length -= count;
     if (n_Length == 0)
-        v_Set(static_cast<const wchar_t*>(nullptr), 0);
+        v_Set(nullptr, 0);
 }
 
 int CT_String::vi_Compare(const char* text, unsigned length, unsigned flags) const

@@ -5,6 +5,11 @@
 
 namespace Basis {
 
+// The length that means "up to the terminator".
+const unsigned kWholeText = static_cast<unsigned>(-1);
+// The code page of CT_String::v_Set that widens each byte as it is.
+const unsigned kWidenBytes = static_cast<unsigned>(-2);
+
 // Works for wide and 8-bit text alike.
 template <typename Unit> unsigned n_TextLength(const Unit* text, unsigned count)
 {

@@ -1,12 +1,7 @@
 #include "LexorinBasis.h"
 
 #include "BasisHeap.h"
-
-namespace {
-
-const unsigned kWidenBytes = static_cast<unsigned>(-2);
-
-} // namespace
+#include "Text.h"
 
 CT_UString::CT_UString() = default;
 
@@ -24,7 +19,7 @@ CT_UString::CT_UString(const wchar_t* text, unsigned length)
 
 CT_UString::CT_UString(const char* text, unsigned length)
 {
-    v_Set(text, length, kWidenBytes);
+    v_Set(text, length, Basis::kWidenBytes);
 }
 
 CT_UString::~CT_UString() = default;
@@ -37,7 +32,7 @@ CT_UString& CT_UString::operator=(const CT_UString& other)
 
 void CT_UString::vv_Init(const char* text, unsigned length)
 {
-    v_Set(text, length, kWidenBytes);
+    v_Set(text, length, Basis::kWidenBytes);
 }
 
 // Null when no memory is left: callers' new-expressions check before

@@ -7,8 +7,6 @@
 
 namespace {
 
-const unsigned kNoLimit = static_cast<unsigned>(-1);
-
 // Text that grows as it is written; it remembers a failed growth so that the
 // caller can refuse the whole result instead of a part of it.
 class TextBuilder {
@@ -323,7 +321,7 @@ private:
 
     void v_PutText(const st_Conversion& conv)
     {
-        const unsigned limit = conv.i_Precision < 0 ? kNoLimit : static_cast<unsigned>(conv.i_Precision);
+        const unsigned limit = conv.i_Precision < 0 ? Basis::kWholeText : static_cast<unsigned>(conv.i_Precision);
         if (b_Narrow(conv)) {
             const char* text = va_arg(ro_Args.list, const char*);
             if (!text)
@@ -363,7 +361,7 @@ bool Basis::b_FormatWide(CT_String* out, const wchar_t* format, unsigned length,
 {
     if (!out)
         return false;
-    out->v_Set(static_cast<const wchar_t*>(nullptr), 0);
+    out->v_Set(nullptr, 0);
     if (!format)
         return true;
     TextBuilder text;
@@ -375,4 +373,13 @@ bool Basis::b_FormatWide(CT_String* out, const wchar_t* format, unsigned length,
         return false;
     out->v_Set(text.pcu_Get(), text.n_GetLength());
     return out->vn_GetLength() == text.n_GetLength();
+}
+
+bool Basis::b_Format(CT_String* out, const wchar_t* format, ...)
+{
+    va_list args;
+    va_start(args, format);
+    const bool done = b_FormatWide(out, format, kWholeText, args);
+    va_end(args);
+    return done;
 }

@@ -19,5 +19,7 @@ namespace Basis {
 // `out`. False, and `out` empty, when no memory is left for the result; the
 // result is never cut short.
 bool b_FormatWide(CT_String* out, const wchar_t* format, unsigned length, va_list args);
+// The same for a whole format and the arguments that follow it.
+bool b_Format(CT_String* out, const wchar_t* format, ...);
 
 } // namespace Basis

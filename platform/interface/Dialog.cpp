@@ -36,7 +36,7 @@ void CT_Dialog::v_InitDialog(HINSTANCE hInstance, HWND hWnd, CT_MessageWindow* p
 
 void CT_Dialog::v_SetFont(HFONT hFont)
 {
-    if (!h_Window || !IsWindow(h_Window))
+    if (!IsWindow(h_Window))
         return;
     EnumChildWindows(h_Window, b_SetChildFont, reinterpret_cast<LPARAM>(hFont));
 }

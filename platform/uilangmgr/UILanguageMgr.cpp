@@ -14,12 +14,13 @@ bool moduleExists(const CT_UILanguageSwitch* pSwitch, unsigned language)
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+// The caller has seen the module exist.
 HINSTANCE loadModule(const CT_UILanguageSwitch* pSwitch, unsigned language)
 {
-    if (!moduleExists(pSwitch, language))
-        return nullptr;
     CT_UString path;
     pSwitch->v_MakeModulePath(&path, language);
+    if (path.vn_GetLength() == 0)
+        return nullptr;
     // Resource modules hold no code; no error box for a damaged file.
     const UINT previousMode = SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
     HINSTANCE module = LoadLibraryW(path.qcuz_Get());

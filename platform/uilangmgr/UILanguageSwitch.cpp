@@ -1,5 +1,7 @@
 #include "LexorinUILanguageMgr.h"
 
+#include <string>
+
 CT_UILanguageSwitch::CT_UILanguageSwitch()
     : h_ResourceHandle(nullptr), n_Language(0)
 {
@@ -39,24 +41,13 @@ void CT_UILanguageSwitch::v_MakeModulePath(CT_UString* path, unsigned language) 
     const unsigned folderLength = co_Folder.vn_GetLength();
     const wchar_t last = folderLength ? co_Folder.u_GetAt(folderLength - 1) : L'\\';
     const bool needsSeparator = last != L'\\' && last != L'/';
-
-    const unsigned length = folderLength + (needsSeparator ? 1 : 0) + co_Name.vn_GetLength() +
-                            code.vn_GetLength() + 4;
-    wchar_t* text = new wchar_t[length + 1];
-    wchar_t* end = text;
-    auto append = [&end](const wchar_t* part) {
-        while (*part)
-            *end++ = *part++;
-    };
-    append(co_Folder.qcuz_Get());
+    std::wstring text = co_Folder.qcuz_Get();
     if (needsSeparator)
-        append(L"\\");
-    append(co_Name.qcuz_Get());
-    append(code.qcuz_Get());
-    append(L".dll");
-    *end = 0;
-    path->v_Set(text, (unsigned)-1);
-    delete[] text;
+        text += L'\\';
+    text += co_Name.qcuz_Get();
+    text += code.qcuz_Get();
+    text += L".dll";
+    path->v_Set(text.c_str(), static_cast<unsigned>(text.size()));
 }
 
 HINSTANCE CT_UILanguageSwitch::h_GetResourceHandle() const
