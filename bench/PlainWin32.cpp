@@ -14,14 +14,16 @@ struct SplashData {
     UINT_PTR timer;
 };
 
-int dibWidth(const BYTE* dib)
+const BITMAPINFOHEADER& dibHeader(const BYTE* dib)
 {
-    return reinterpret_cast<const BITMAPINFOHEADER*>(dib)->biWidth;
+    return *reinterpret_cast<const BITMAPINFOHEADER*>(dib);
 }
 
-int dibHeight(const BYTE* dib)
+// Entries of the colour table that follows the header.
+unsigned dibColours(const BYTE* dib)
 {
-    return reinterpret_cast<const BITMAPINFOHEADER*>(dib)->biHeight;
+    const BITMAPINFOHEADER& header = dibHeader(dib);
+    return header.biClrUsed ? header.biClrUsed : (header.biBitCount <= 8 ? 1u << header.biBitCount : 0);
 }
 
 void paintSplash(HWND window, const SplashData& data)
@@ -109,15 +111,14 @@ HGLOBAL h_PlainReadDIB(HMODULE module, unsigned id)
 
 HPALETTE h_PlainCreatePalette(const BYTE* dib)
 {
-    const auto* header = reinterpret_cast<const BITMAPINFOHEADER*>(dib);
-    const unsigned count = header->biClrUsed ? header->biClrUsed : (header->biBitCount <= 8 ? 1u << header->biBitCount : 0);
+    const unsigned count = dibColours(dib);
     if (count == 0)
         return nullptr;
     HGLOBAL block = GlobalAlloc(GHND, 8 + 4 * count);
     auto* palette = static_cast<LOGPALETTE*>(GlobalLock(block));
     palette->palVersion = 0x300;
     palette->palNumEntries = static_cast<WORD>(count);
-    const auto* table = reinterpret_cast<const RGBQUAD*>(dib + header->biSize);
+    const auto* table = reinterpret_cast<const RGBQUAD*>(dib + dibHeader(dib).biSize);
     for (unsigned i = 0; i < count; ++i)
         palette->palPalEntry[i] = {table[i].rgbRed, table[i].rgbGreen, table[i].rgbBlue, 0};
     HPALETTE result = CreatePalette(palette);
@@ -141,12 +142,11 @@ void v_PlainRealizeOnScreen(HPALETTE palette)
 
 int i_PlainDrawDIB(HDC dc, int x, int y, const BYTE* dib, HPALETTE palette)
 {
-    const auto* header = reinterpret_cast<const BITMAPINFOHEADER*>(dib);
-    const unsigned colours = header->biClrUsed ? header->biClrUsed : (header->biBitCount <= 8 ? 1u << header->biBitCount : 0);
-    const BYTE* bits = dib + header->biSize + 4 * colours;
+    const BITMAPINFOHEADER& header = dibHeader(dib);
+    const BYTE* bits = dib + header.biSize + 4 * dibColours(dib);
     HPALETTE previous = palette ? SelectPalette(dc, palette, TRUE) : nullptr;
     SetStretchBltMode(dc, COLORONCOLOR);
-    const int lines = SetDIBitsToDevice(dc, x, y, dibWidth(dib), dibHeight(dib), 0, 0, 0, dibHeight(dib), bits,
+    const int lines = SetDIBitsToDevice(dc, x, y, header.biWidth, header.biHeight, 0, 0, 0, header.biHeight, bits,
                                         reinterpret_cast<const BITMAPINFO*>(dib), DIB_RGB_COLORS);
     if (previous)
         SelectPalette(dc, previous, TRUE);
@@ -160,7 +160,7 @@ HWND h_PlainShowSplash(HMODULE module, unsigned id, const wchar_t* const* lines,
     if (!dib)
         return nullptr;
     const auto* bytes = static_cast<const BYTE*>(GlobalLock(dib));
-    const int width = dibWidth(bytes), height = dibHeight(bytes);
+    const int width = dibHeader(bytes).biWidth, height = dibHeader(bytes).biHeight;
     HPALETTE palette = h_PlainCreatePalette(bytes);
     GlobalUnlock(dib);
     v_PlainRealizeOnScreen(palette);

@@ -1,5 +1,7 @@
 #include "DemoActions.h"
 
+#include "DemoLanguage.h"
+
 // Menu entry i takes its text from string IDS_DEMO_ACTION_FIRST + i.
 const DemoAction g_DemoActions[] = {
     {L"Library &identity", v_DemoShowIdentity},
@@ -9,3 +11,8 @@ const DemoAction g_DemoActions[] = {
     {L"&Language...", v_DemoChooseLanguage},
     {nullptr, nullptr},
 };
+
+void v_DemoTell(HWND mainWindow, const wchar_t* message)
+{
+    MessageBoxW(mainWindow, message, co_DemoTitle().c_str(), MB_OK | MB_ICONINFORMATION);
+}

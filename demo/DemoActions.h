@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 struct DemoAction {
     const wchar_t* text;        // menu text when the language module has none
     void (*run)(HWND mainWindow);
@@ -23,6 +25,10 @@ void v_DemoShowTipOfTheDay(HWND mainWindow);
 // The same at start-up, unless the user turned start-up tips off.
 void v_DemoShowTipAtStartup(HWND mainWindow);
 
+// The file that keeps the user's tip settings: DialogsDemo.ini in %APPDATA%,
+// else beside the program.
+std::wstring co_DemoSettingsFile();
+
 // Shows the demo's About box.
 void v_DemoShowAbout(HWND mainWindow);
 
@@ -31,3 +37,6 @@ void v_DemoChooseLanguage(HWND mainWindow);
 // Switches the library and the demo to `language`; FALSE, and nothing
 // changed, when either has no texts in it.
 BOOL b_DemoSwitchLanguage(unsigned language);
+
+// An action's answer to the user: a message box under the demo's title.
+void v_DemoTell(HWND mainWindow, const wchar_t* message);

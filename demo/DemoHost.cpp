@@ -53,7 +53,7 @@ void v_OnLanguageChanged(HWND window)
     SetMenu(window, h_BuildMenu());
     if (previous)
         DestroyMenu(previous);
-    SetWindowTextW(window, co_DemoText(IDS_DEMO_TITLE, L"Dialogs demo host").c_str());
+    SetWindowTextW(window, co_DemoTitle().c_str());
     InvalidateRect(window, nullptr, TRUE);
 }
 
@@ -129,12 +129,19 @@ HWND h_DemoCreateMainWindow(HINSTANCE instance, int show)
     windowClass.lpszClassName = kClassName;
     RegisterClassW(&windowClass);
 
-    HWND window = CreateWindowExW(0, kClassName, co_DemoText(IDS_DEMO_TITLE, L"Dialogs demo host").c_str(),
-                                  WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, 560, 360, nullptr,
-                                  h_BuildMenu(), instance, nullptr);
+    HWND window = CreateWindowExW(0, kClassName, co_DemoTitle().c_str(), WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
+                                  CW_USEDEFAULT, 560, 360, nullptr, h_BuildMenu(), instance, nullptr);
     if (!window)
         return nullptr;
     ShowWindow(window, show);
     UpdateWindow(window);
     return window;
+}
+
+std::wstring co_DemoProgramFolder()
+{
+    wchar_t path[MAX_PATH] = {};
+    const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
+    wchar_t* name = length && length < MAX_PATH ? wcsrchr(path, L'\\') : nullptr;
+    return name ? std::wstring(path, name + 1) : std::wstring();
 }

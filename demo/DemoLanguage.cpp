@@ -1,8 +1,8 @@
 #include "DemoLanguage.h"
 
+#include "DemoHost.h"
+#include "DemoTexts.h"
 #include "LexorinUILanguageMgr.h"
-
-#include <cwchar>
 
 namespace {
 
@@ -25,24 +25,12 @@ DemoLanguageSwitch& co_Switch()
     return languageSwitch;
 }
 
-CT_UString co_ProgramFolder()
-{
-    wchar_t path[MAX_PATH] = {};
-    const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    wchar_t* name = length && length < MAX_PATH ? wcsrchr(path, L'\\') : nullptr;
-    if (name)
-        name[1] = 0;
-    else
-        path[0] = 0;
-    return CT_UString(path);
-}
-
 } // namespace
 
 void v_DemoJoinLanguages(HWND window)
 {
     DemoLanguageSwitch& languageSwitch = co_Switch();
-    const CT_UString folder = co_ProgramFolder();
+    const CT_UString folder(co_DemoProgramFolder().c_str());
     const CT_UString name(L"DialogsDemo");
     languageSwitch.v_Initialize(&folder, &name);
     languageSwitch.h_Window = window;
@@ -67,4 +55,9 @@ std::wstring co_DemoText(unsigned id, const wchar_t* fallback)
     // With a zero buffer size LoadStringW hands out the resource's own text.
     const int length = LoadStringW(h_DemoTexts(), id, reinterpret_cast<wchar_t*>(&text), 0);
     return length > 0 && text ? std::wstring(text, static_cast<size_t>(length)) : std::wstring(fallback);
+}
+
+std::wstring co_DemoTitle()
+{
+    return co_DemoText(IDS_DEMO_TITLE, L"Dialogs demo host");
 }

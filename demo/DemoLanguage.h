@@ -20,3 +20,5 @@ void v_DemoLeaveLanguages();
 HINSTANCE h_DemoTexts();
 // String `id` of the demo's texts, or `fallback` when it is missing.
 std::wstring co_DemoText(unsigned id, const wchar_t* fallback);
+// The demo's name, as its window and its message boxes show it.
+std::wstring co_DemoTitle();

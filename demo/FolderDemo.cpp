@@ -36,6 +36,5 @@ void v_DemoChooseFolder(HWND mainWindow)
     }
     if (comReady)
         CoUninitialize();
-    MessageBoxW(mainWindow, message.c_str(), co_DemoText(IDS_DEMO_TITLE, L"Dialogs demo host").c_str(),
-                MB_OK | MB_ICONINFORMATION);
+    v_DemoTell(mainWindow, message.c_str());
 }

@@ -13,6 +13,5 @@ void v_DemoShowIdentity(HWND mainWindow)
     swprintf(text, sizeof text / sizeof text[0], format.c_str(), CT_DialogsDLLMain::sn_GetVersion(),
              CT_DialogsDLLMain::sn_GetBuild(), static_cast<void*>(CT_DialogsDLLMain::sh_GetInstance()),
              CT_DialogsDLLMain::spcco_GetModuleName()->qcuz_Get());
-    MessageBoxW(mainWindow, text, co_DemoText(IDS_DEMO_TITLE, L"Dialogs demo host").c_str(),
-                MB_OK | MB_ICONINFORMATION);
+    v_DemoTell(mainWindow, text);
 }

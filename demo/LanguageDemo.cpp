@@ -39,6 +39,5 @@ void v_DemoChooseLanguage(HWND mainWindow)
     wchar_t message[512];
     swprintf(message, sizeof message / sizeof message[0], format.c_str(), co_LanguageName(chosen).c_str(),
              co_LanguageName(current).c_str());
-    MessageBoxW(mainWindow, message, co_DemoText(IDS_DEMO_TITLE, L"Dialogs demo host").c_str(),
-                MB_OK | MB_ICONINFORMATION);
+    v_DemoTell(mainWindow, message);
 }

@@ -1,7 +1,7 @@
 // The Tip of the Day as a host shows it. The library keeps nothing, so the
-// demo keeps the tip shown last and the start-up choice in a file of its
-// own: DialogsDemo.ini in %APPDATA%, else beside the program.
+// demo keeps the tip shown last and the start-up choice in a file of its own.
 #include "DemoActions.h"
+#include "DemoHost.h"
 #include "DemoLanguage.h"
 #include "Dialogs.h"
 #include "TipResources.h"
@@ -9,23 +9,17 @@
 #include <cwchar>
 #include <string>
 
-namespace {
-
-const wchar_t kSection[] = L"Tip of the Day";
-
-std::wstring co_SettingsFile()
+std::wstring co_DemoSettingsFile()
 {
     wchar_t folder[MAX_PATH] = {};
     const DWORD length = GetEnvironmentVariableW(L"APPDATA", folder, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) {
-        const DWORD path = GetModuleFileNameW(nullptr, folder, MAX_PATH);
-        if (path == 0 || path >= MAX_PATH)
-            return L"DialogsDemo.ini";
-        if (wchar_t* name = wcsrchr(folder, L'\\'))
-            *name = 0;
-    }
-    return std::wstring(folder) + L"\\DialogsDemo.ini";
+    const std::wstring base = length && length < MAX_PATH ? std::wstring(folder) + L"\\" : co_DemoProgramFolder();
+    return base + L"DialogsDemo.ini";
 }
+
+namespace {
+
+const wchar_t kSection[] = L"Tip of the Day";
 
 struct TipSettings {
     int b_ShowAtStartup;
@@ -35,7 +29,7 @@ struct TipSettings {
 // A first run shows tips at start-up and begins with tip 0.
 TipSettings so_ReadSettings()
 {
-    const std::wstring file = co_SettingsFile();
+    const std::wstring file = co_DemoSettingsFile();
     TipSettings settings;
     settings.b_ShowAtStartup = GetPrivateProfileIntW(kSection, L"ShowAtStartup", 1, file.c_str()) != 0;
     settings.n_LastTip = GetPrivateProfileIntW(kSection, L"LastTip", -1, file.c_str());
@@ -44,7 +38,7 @@ TipSettings so_ReadSettings()
 
 void v_WriteSettings(const TipSettings& settings)
 {
-    const std::wstring file = co_SettingsFile();
+    const std::wstring file = co_DemoSettingsFile();
     wchar_t number[16];
     WritePrivateProfileStringW(kSection, L"ShowAtStartup", settings.b_ShowAtStartup ? L"1" : L"0", file.c_str());
     swprintf(number, 16, L"%u", settings.n_LastTip);

@@ -210,7 +210,7 @@ void v_SwitchLanguage(unsigned language)
 std::wstring co_UseTourSettings()
 {
     SetEnvironmentVariableW(L"APPDATA", g_Tour.folder.c_str());
-    return g_Tour.folder + L"\\DialogsDemo.ini";
+    return co_DemoSettingsFile();
 }
 
 } // namespace

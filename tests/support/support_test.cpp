@@ -6,12 +6,17 @@
 
 namespace {
 
+// The file name of this test program, the module the counters watch.
+const wchar_t* programName()
+{
+    static wchar_t path[MAX_PATH];
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    return wcsrchr(path, L'\\') + 1;
+}
 
 TEST(GdiCounter, CatchesADeliberateLeakAndSeesBalancedUseAsBalanced)
 {
-    wchar_t exe[MAX_PATH];
-    GetModuleFileNameW(nullptr, exe, MAX_PATH);
-    GdiCounter counter({wcsrchr(exe, L'\\') + 1});
+    GdiCounter counter({programName()});
     ASSERT_TRUE(counter.watching());
 
     HBRUSH kept = CreateSolidBrush(RGB(1, 2, 3));
@@ -35,9 +40,7 @@ TEST(GdiCounter, CatchesADeliberateLeakAndSeesBalancedUseAsBalanced)
 TEST(GdiCounter, ObjectsFromBeforeOrOutsideAreNotCounted)
 {
     HBRUSH before = CreateSolidBrush(RGB(9, 9, 9));
-    wchar_t exe[MAX_PATH];
-    GetModuleFileNameW(nullptr, exe, MAX_PATH);
-    GdiCounter counter({wcsrchr(exe, L'\\') + 1, L"NoSuchModule.dll"});
+    GdiCounter counter({programName(), L"NoSuchModule.dll"});
     EXPECT_FALSE(counter.watching());
     DeleteObject(before);
     EXPECT_EQ(counter.liveObjects(), 0u);

@@ -107,6 +107,16 @@ def packed_dib4(canvas):
     return header + _colour_table(PALETTE16) + bits
 
 
+def packed_dib8(rgb_rows, colours):
+    """rgb_rows (lists of (r, g, b), top row first) as an 8-bit packed DIB with
+    a 256-entry colour table: the picture's colours first, the rest black."""
+    index = {colour: i for i, colour in enumerate(colours)}
+    bits = _packed_rows(rgb_rows, lambda row: bytes(index[colour] for colour in row))
+    header = _bitmap_info_header(len(rgb_rows[0]), len(rgb_rows), 8, len(bits), 256)
+    table = list(colours) + [(0, 0, 0)] * (256 - len(colours))
+    return header + _colour_table(table) + bits
+
+
 def bmp_file(packed_dib):
     """Prefixes a packed DIB with the 14-byte file header of a .bmp file."""
     header_size = struct.unpack_from("<I", packed_dib, 0)[0]

@@ -7,31 +7,16 @@
 """
 
 import os
-import struct
 import sys
 
 sys.dont_write_bytecode = True  # keep the source folder clean
 
 import product_picture  # noqa: E402
-from image_formats import bmp_file, canvas_rgb, packed_dib4, png_file  # noqa: E402
+from image_formats import bmp_file, canvas_rgb, packed_dib4, packed_dib8, png_file  # noqa: E402
 import make_pictures  # noqa: E402
 
 PICTURES = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)),
                                          "..", "..", "demo", "pictures"))
-
-
-def packed_dib8(rows, colours):
-    """rows of (r, g, b) as an 8-bit packed DIB with a 256-entry colour table
-    (the picture's colours first, the rest black)."""
-    index = {colour: i for i, colour in enumerate(colours)}
-    table = list(colours) + [(0, 0, 0)] * (256 - len(colours))
-    height, width = len(rows), len(rows[0])
-    stride = (width + 3) // 4 * 4
-    bits = bytearray()
-    for row in reversed(rows):
-        bits += bytes(index[colour] for colour in row) + b"\0" * (stride - width)
-    header = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 8, 0, len(bits), 0, 0, 256, 0)
-    return header + b"".join(struct.pack("<BBBB", b, g, r, 0) for r, g, b in table) + bytes(bits)
 
 
 def build_files():

@@ -13,13 +13,13 @@ sys.dont_write_bytecode = True  # keep the source folder clean
 import make_demo_pictures  # noqa: E402
 import make_pictures  # noqa: E402
 import splash_picture  # noqa: E402
-from image_formats import bmp_file, png_file  # noqa: E402
+from image_formats import bmp_file, packed_dib8, png_file  # noqa: E402
 from product_picture import palette_of  # noqa: E402
 
 
 def build_files():
     rows = splash_picture.draw_rgb()
-    return {"splash.bmp": bmp_file(make_demo_pictures.packed_dib8(rows, palette_of(rows)))}
+    return {"splash.bmp": bmp_file(packed_dib8(rows, palette_of(rows)))}
 
 
 def build_previews(scale):
