@@ -3,6 +3,7 @@
 #include "BigBitmap.h"
 
 #include "DibLock.h"
+#include "DibResource.h"
 
 #include <string.h>
 
@@ -31,17 +32,12 @@ void* CT_BigBitmap::pv_FindDIBBits(BYTE* lpbi) const
     return lpbi ? lpbi + CT_DIBFormat::sn_BitsOffset(lpbi) : nullptr;
 }
 
-// A bitmap resource is a packed DIB without the file header. It is checked
-// where it lies, before anything else reads it.
+// A bitmap resource is a packed DIB without the file header.
 HDIB CT_BigBitmap::h_ReadDIBFile(unsigned nID)
 {
-    HRSRC hResource = FindResourceW(h_Instance, MAKEINTRESOURCEW(LOWORD(nID)), RT_BITMAP);
-    if (!hResource)
-        return nullptr;
-    HGLOBAL hData = LoadResource(h_Instance, hResource);
-    const DWORD size = SizeofResource(h_Instance, hResource);
-    const BYTE* data = hData ? static_cast<const BYTE*>(LockResource(hData)) : nullptr;
-    if (!CT_DIBFormat::sb_IsReadable(data, size))
+    DWORD size = 0;
+    const BYTE* data = pcn1_FindWholePicture(h_Instance, MAKEINTRESOURCEW(LOWORD(nID)), &size);
+    if (!data)
         return nullptr;
 
     HDIB hDIB = GlobalAlloc(GHND, size);

@@ -1,22 +1,14 @@
 #include "TransparentBitmap.h"
 
-#include "DibFormat.h"
+#include "DibResource.h"
 
 namespace {
 
-// The system's reader takes a header's word for the size of the table and
-// the bits, so a broken picture is not handed to it: it would read past the
-// resource.
+// Checked in the module the framework will load the picture from.
 bool b_IsWholePicture(UINT nBitmapID)
 {
     const LPCTSTR name = MAKEINTRESOURCE(LOWORD(nBitmapID));
-    const HINSTANCE module = AfxFindResourceHandle(name, RT_BITMAP);
-    const HRSRC resource = ::FindResourceW(module, name, RT_BITMAP);
-    if (!resource)
-        return false;
-    const HGLOBAL data = ::LoadResource(module, resource);
-    const void* bytes = data ? ::LockResource(data) : nullptr;
-    return CT_DIBFormat::sb_IsReadable(static_cast<const unsigned char*>(bytes), ::SizeofResource(module, resource));
+    return pcn1_FindWholePicture(AfxFindResourceHandle(name, RT_BITMAP), name, nullptr) != nullptr;
 }
 
 } // namespace

@@ -16,10 +16,7 @@ CT_TextHttpLink::CT_TextHttpLink()
     v_Null();
 }
 
-CT_TextHttpLink::~CT_TextHttpLink()
-{
-    co_Font.DeleteObject();
-}
+CT_TextHttpLink::~CT_TextHttpLink() = default;
 
 void CT_TextHttpLink::v_Null()
 {

@@ -29,17 +29,7 @@ CT_AboutDialog::st_Parameters::st_Parameters()
 
 CT_AboutDialog::st_Parameters::~st_Parameters() = default;
 
-CT_AboutDialog::st_Parameters& CT_AboutDialog::st_Parameters::operator=(const st_Parameters& other)
-{
-    co_Version = other.co_Version;
-    co_WebAddress = other.co_WebAddress;
-    n_Build = other.n_Build;
-    h_Instance = other.h_Instance;
-    h_ResourceInstance = other.h_ResourceInstance;
-    n_Bitmap16Colors = other.n_Bitmap16Colors;
-    n_Bitmap = other.n_Bitmap;
-    return *this;
-}
+CT_AboutDialog::st_Parameters& CT_AboutDialog::st_Parameters::operator=(const st_Parameters& other) = default;
 
 // The guard is made first so that it outlives the dialog: the template and
 // everything the dialog looks up come from the current language's module.

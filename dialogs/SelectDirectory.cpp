@@ -54,23 +54,11 @@ CT_SelectDirectory::CT_SelectDirectory(const CT_UString* title, const CT_UString
     v_Init(title, initialFolder, root);
 }
 
-CT_SelectDirectory::CT_SelectDirectory(const CT_SelectDirectory& other)
-    : pcco_Title(other.pcco_Title), pcco_Root(other.pcco_Root), co_Result(other.co_Result),
-      co_InitialFolder(other.co_InitialFolder), i_Image(other.i_Image)
-{
-}
+CT_SelectDirectory::CT_SelectDirectory(const CT_SelectDirectory& other) = default;
 
 CT_SelectDirectory::~CT_SelectDirectory() = default;
 
-CT_SelectDirectory& CT_SelectDirectory::operator=(const CT_SelectDirectory& other)
-{
-    pcco_Title = other.pcco_Title;
-    pcco_Root = other.pcco_Root;
-    co_Result = other.co_Result;
-    co_InitialFolder = other.co_InitialFolder;
-    i_Image = other.i_Image;
-    return *this;
-}
+CT_SelectDirectory& CT_SelectDirectory::operator=(const CT_SelectDirectory& other) = default;
 
 void CT_SelectDirectory::v_Init(const CT_UString* title, const CT_UString* initialFolder, const CT_UString* root)
 {
@@ -109,13 +97,11 @@ int CT_SelectDirectory::b_Browse()
     }
 
     wchar_t path[MAX_PATH] = {};
-    info.hwndOwner = nullptr;
     info.pszDisplayName = path;
     info.lpszTitle = pcco_Title ? pcco_Title->qcuz_Get() : nullptr;
     info.ulFlags = BIF_RETURNONLYFSDIRS | BIF_RETURNFSANCESTORS;
     info.lpfn = si_BrowseCtrlCallback;
     info.lParam = reinterpret_cast<LPARAM>(this);
-    info.iImage = 0;
 
     shell.p_Chosen = SHBrowseForFolderW(&info);
     if (!shell.p_Chosen)

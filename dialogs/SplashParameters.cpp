@@ -26,18 +26,6 @@ CT_SplashWindow::st_Parameters::st_Parameters(st_Parameters* pso_Other) : st_Par
     }
 }
 
-CT_SplashWindow::st_Parameters& CT_SplashWindow::st_Parameters::operator=(const st_Parameters& so_Other)
-{
-    h_Instance = so_Other.h_Instance;
-    n_Seconds = so_Other.n_Seconds;
-    n_Bitmap = so_Other.n_Bitmap;
-    n_TextCount = so_Other.n_TextCount;
-    for (unsigned i = 0; i < sn_MaxTexts; ++i) {
-        aso_Text[i].i_X = so_Other.aso_Text[i].i_X;
-        aso_Text[i].i_Y = so_Other.aso_Text[i].i_Y;
-        aso_Text[i].co_Text.v_Set(&so_Other.aso_Text[i].co_Text);
-    }
-    return *this;
-}
+CT_SplashWindow::st_Parameters& CT_SplashWindow::st_Parameters::operator=(const st_Parameters& so_Other) = default;
 
 CT_SplashWindow::st_Parameters::~st_Parameters() = default;

@@ -3,11 +3,11 @@
 #include "LexorinUILanguageMgr.h"
 #include "LibraryState.h"
 #include "TemplateIds.h"
+#include "resource.h"
 
 namespace {
 
 const unsigned kCaptionString = 10200;
-const UINT kBulbBitmap = 2006;
 // String resources are numbered in 16 bits: tips whose number lies above
 // hold no text.
 const unsigned kLastStringID = 0xFFFF;
@@ -17,13 +17,8 @@ const CT_TipoftheDayDialog::st_Parameters kNoTips = {nullptr, 1, 0};
 
 } // namespace
 
-CT_TipoftheDayDialog::st_Parameters& CT_TipoftheDayDialog::st_Parameters::operator=(const st_Parameters& other)
-{
-    h_Instance = other.h_Instance;
-    n_FirstTip = other.n_FirstTip;
-    n_LastTip = other.n_LastTip;
-    return *this;
-}
+CT_TipoftheDayDialog::st_Parameters& CT_TipoftheDayDialog::st_Parameters::operator=(const st_Parameters& other) =
+    default;
 
 void CT_TipoftheDayDialog::sv_Show(const st_Parameters* pcso_Parameters, int* pb_ShowAtStartup,
                                    unsigned int* pn_Tip)
@@ -50,7 +45,7 @@ CT_TipoftheDayDialog::CT_TipoftheDayDialog(const st_Parameters* pcso_Parameters_
       pcso_Parameters(pcso_Parameters_ ? pcso_Parameters_ : &kNoTips),
       n_Tip(0xFFFFFFFF),
       n_TipCount(pcso_Parameters->n_LastTip - pcso_Parameters->n_FirstTip + 1),
-      co_Bitmap(kBulbBitmap),
+      co_Bitmap(IDB_TIPBULB),
       pco_HeadingFont(nullptr),
       pco_TipFont(nullptr)
 {

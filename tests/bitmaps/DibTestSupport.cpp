@@ -25,6 +25,15 @@ std::vector<unsigned char> resourceBytes(HMODULE module, unsigned id)
     return std::vector<unsigned char>(data, data + size);
 }
 
+int differences(const DibCanvas& left, const DibCanvas& right)
+{
+    int count = 0;
+    for (int y = 0; y < left.height(); ++y)
+        for (int x = 0; x < left.width(); ++x)
+            count += left.at(x, y) != right.at(x, y);
+    return count;
+}
+
 int firstQuadrantMismatch(const DibCanvas& canvas, POINT origin, int quadWidth, int quadHeight)
 {
     for (int y = 0; y < quadHeight; ++y) {
@@ -88,4 +97,26 @@ const unsigned char* GuardedBlock::place(const unsigned char* data, size_t size)
     if (size)
         memcpy(start, data, size);
     return start;
+}
+
+GuardedResourceLocks* GuardedResourceLocks::current_ = nullptr;
+
+GuardedResourceLocks::GuardedResourceLocks()
+    : patch_(GetModuleHandleW(L"Dialogs.dll"), "KERNEL32.dll", "LockResource", reinterpret_cast<void*>(&lockResource))
+{
+    current_ = this;
+}
+
+GuardedResourceLocks::~GuardedResourceLocks()
+{
+    current_ = nullptr;
+}
+
+LPVOID WINAPI GuardedResourceLocks::lockResource(HGLOBAL resource)
+{
+    auto* data =
+        static_cast<const unsigned char*>(current_->patch_.original<LPVOID(WINAPI*)(HGLOBAL)>()(resource));
+    if (!data || !current_->block_)
+        return const_cast<unsigned char*>(data);
+    return const_cast<unsigned char*>(current_->block_->place(data, current_->size_));
 }

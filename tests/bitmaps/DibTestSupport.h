@@ -5,6 +5,7 @@
 
 #include "DibTestPictureIds.h"
 #include "GdiTestSupport.h"
+#include "ImportPatch.h"
 
 #include <afxwin.h>
 
@@ -53,6 +54,9 @@ private:
     int height_;
 };
 
+// Pixels where two canvases of the same size differ.
+int differences(const DibCanvas& left, const DibCanvas& right);
+
 // Where the quadrant picture of quadWidth x quadHeight, drawn unstretched at
 // `origin`, differs from what the canvas shows; -1 when all agree.
 int firstQuadrantMismatch(const DibCanvas& canvas, POINT origin, int quadWidth, int quadHeight);
@@ -73,4 +77,31 @@ public:
 private:
     unsigned char* base_ = nullptr;
     size_t room_ = 0;
+};
+
+// Stands between Dialogs.dll and LockResource only to move the bytes of the
+// resources it locks into a GuardedBlock, so a read past them faults. While
+// no block is set the bytes stay where the module holds them. One at a time.
+class GuardedResourceLocks {
+public:
+    GuardedResourceLocks();
+    ~GuardedResourceLocks();
+    GuardedResourceLocks(const GuardedResourceLocks&) = delete;
+    GuardedResourceLocks& operator=(const GuardedResourceLocks&) = delete;
+
+    bool ok() const { return patch_.ok(); }
+    // The following locks place `size` bytes in `block`; null: none.
+    void placeIn(GuardedBlock* block, size_t size)
+    {
+        block_ = block;
+        size_ = size;
+    }
+
+private:
+    static LPVOID WINAPI lockResource(HGLOBAL resource);
+    static GuardedResourceLocks* current_;
+
+    ImportPatch patch_;
+    GuardedBlock* block_ = nullptr;
+    size_t size_ = 0;
 };

@@ -6,7 +6,6 @@
 #include "DibFormat.h"
 #include "DibTestSupport.h"
 #include "Dialogs.h"
-#include "ImportPatch.h"
 
 #include <gtest/gtest.h>
 
@@ -80,34 +79,18 @@ TEST(DibBlocks, ReadersOfAWholePictureStayInsideIt)
     }
 }
 
-// Stands between the library and LockResource only to move the resource's
-// real bytes to the end of a readable page: the library then reads exactly
-// what the module holds, and a read past it faults.
-GuardedBlock* g_guarded = nullptr;
-size_t g_guardedSize = 0;
-ImportPatch* g_lockPatch = nullptr;
-
-LPVOID WINAPI guardedLockResource(HGLOBAL resource)
-{
-    auto* data = static_cast<const unsigned char*>(g_lockPatch->original<LPVOID(WINAPI*)(HGLOBAL)>()(resource));
-    if (!data)
-        return nullptr;
-    return const_cast<unsigned char*>(g_guarded->place(data, g_guardedSize));
-}
-
+// Each resource's real bytes end at a page that may not be read: the library
+// reads exactly what the module holds, and a read past it faults.
 TEST(DibResources, TheLibraryReadsEveryResourceWithoutReadingPastIt)
 {
     PictureModule pictures;
     ASSERT_TRUE(pictures.handle());
-    ImportPatch patch(GetModuleHandleW(L"Dialogs.dll"), "KERNEL32.dll", "LockResource",
-                      reinterpret_cast<void*>(&guardedLockResource));
-    ASSERT_TRUE(patch.ok());
-    g_lockPatch = &patch;
+    GuardedResourceLocks locks;
+    ASSERT_TRUE(locks.ok());
     for (unsigned id : allPictures()) {
         const std::vector<unsigned char> bytes = resourceBytes(pictures.handle(), id);
         GuardedBlock guarded(std::max<size_t>(bytes.size(), 1));
-        g_guarded = &guarded;
-        g_guardedSize = bytes.size();
+        locks.placeIn(&guarded, bytes.size());
 
         CT_BigBitmap bitmap(nullptr, pictures.handle(), id, nullptr);
         EXPECT_EQ(bitmap.h_GetHDIB() != nullptr, isWhole(id)) << "picture " << id;
@@ -118,9 +101,8 @@ TEST(DibResources, TheLibraryReadsEveryResourceWithoutReadingPastIt)
             EXPECT_EQ(memcmp(copy, bytes.data(), bytes.size()), 0) << "picture " << id;
             GlobalUnlock(bitmap.h_GetHDIB());
         }
+        locks.placeIn(nullptr, 0);
     }
-    g_guarded = nullptr;
-    g_lockPatch = nullptr;
 }
 
 // A broken picture is a missing one: no block, no size, no palette, and

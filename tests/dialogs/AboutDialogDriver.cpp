@@ -78,13 +78,6 @@ void AboutDialogDriver::tick()
         PostMessageW(box, WM_CLOSE, 0, 0);
 }
 
-std::wstring textOf(HWND window)
-{
-    wchar_t text[1024] = {};
-    GetWindowTextW(window, text, 1024);
-    return text;
-}
-
 int tooltipWindows()
 {
     int count = 0;
@@ -97,11 +90,6 @@ std::wstring linkTarget(HWND item)
     ToolSearch search = {item, L"", false};
     EnumThreadWindows(GetCurrentThreadId(), askTooltip, reinterpret_cast<LPARAM>(&search));
     return search.found ? search.text : L"(no tooltip)";
-}
-
-void repaintAll(HWND dialog)
-{
-    RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
 POINT cornerOf(HWND dialog, int id)

@@ -4,6 +4,8 @@
 // a user sees it.
 #pragma once
 
+#include "ShownDialog.h"
+
 #include <windows.h>
 
 #include <functional>
@@ -36,13 +38,10 @@ private:
     static AboutDialogDriver* current_;
 };
 
-std::wstring textOf(HWND window);
 // Tooltip windows of the calling thread.
 int tooltipWindows();
 // The target that a link item's tooltip holds (tool 1 of the item).
 std::wstring linkTarget(HWND item);
-// Paints the whole box afresh, items included.
-void repaintAll(HWND dialog);
 // The item's top-left corner in the box's client coordinates.
 POINT cornerOf(HWND dialog, int id);
 // The face name of the font an item draws with.

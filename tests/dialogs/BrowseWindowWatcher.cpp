@@ -1,22 +1,10 @@
 #include "BrowseWindowWatcher.h"
 
+#include "ShownDialog.h"
+
 #include <commctrl.h>
 
 namespace {
-
-struct Search {
-    HWND found = nullptr;
-};
-
-BOOL CALLBACK findDialog(HWND window, LPARAM data)
-{
-    wchar_t name[16] = {};
-    GetClassNameW(window, name, 16);
-    if (lstrcmpW(name, L"#32770") != 0 || !IsWindowVisible(window))
-        return TRUE;
-    reinterpret_cast<Search*>(data)->found = window;
-    return FALSE;
-}
 
 BOOL CALLBACK collectStaticText(HWND child, LPARAM data)
 {
@@ -89,26 +77,25 @@ BrowseWindowView BrowseWindowWatcher::finish()
 void BrowseWindowWatcher::run()
 {
     for (int round = 0; round < 3000 && !stop_; ++round) {
-        Search search;
-        EnumThreadWindows(threadId_, findDialog, reinterpret_cast<LPARAM>(&search));
-        if (search.found) {
+        const HWND dialog = findShownDialog(threadId_);
+        if (dialog) {
             // The dialog's thread answers a sent message only from its message
             // loop, so once this returns its start-up (the library's callback
             // and the selection it asks for) is over; then wait for the tree to
             // settle, since the shell may still be filling it in.
             DWORD_PTR answer = 0;
-            SendMessageTimeoutW(search.found, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &answer);
-            view_ = read(search.found);
+            SendMessageTimeoutW(dialog, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &answer);
+            view_ = read(dialog);
             for (int settle = 0; settle < 500; ++settle) {
                 Sleep(20);
-                BrowseWindowView again = read(search.found);
+                BrowseWindowView again = read(dialog);
                 const bool same = again.selection == view_.selection && again.top == view_.top;
                 view_ = std::move(again);
                 if (same && (!expectSelection_ || !view_.selection.empty()))
                     break;
             }
-            PostMessageW(search.found, WM_COMMAND, MAKEWPARAM(button_, BN_CLICKED),
-                         reinterpret_cast<LPARAM>(GetDlgItem(search.found, button_)));
+            PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(button_, BN_CLICKED),
+                         reinterpret_cast<LPARAM>(GetDlgItem(dialog, button_)));
             return;
         }
         Sleep(20);

@@ -19,13 +19,6 @@ struct Pending {
 // The one run of this thread; the dialog is modal, so runs do not overlap.
 Pending* pending = nullptr;
 
-std::wstring windowText(HWND window)
-{
-    wchar_t text[256] = {};
-    GetWindowTextW(window, text, 256);
-    return text;
-}
-
 void end(HWND dialog, DialogEnd how)
 {
     switch (how) {

@@ -20,3 +20,44 @@ HWND findShownDialog(DWORD threadId)
     EnumThreadWindows(threadId, takeDialog, reinterpret_cast<LPARAM>(&dialog));
     return dialog;
 }
+
+std::wstring windowText(HWND window)
+{
+    wchar_t text[1024] = {};
+    GetWindowTextW(window, text, 1024);
+    return text;
+}
+
+std::wstring itemText(HWND dialog, int id)
+{
+    return windowText(GetDlgItem(dialog, id));
+}
+
+bool isChecked(HWND dialog, int id)
+{
+    return IsDlgButtonChecked(dialog, id) == BST_CHECKED;
+}
+
+void click(HWND dialog, int id)
+{
+    SendMessageW(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
+}
+
+void pressOK(HWND dialog)
+{
+    click(dialog, IDOK);
+}
+
+void repaint(HWND dialog)
+{
+    RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+}
+
+COLORREF itemPixel(HWND dialog, int id, int x, int y)
+{
+    HWND item = GetDlgItem(dialog, id);
+    HDC dc = GetDC(item);
+    const COLORREF pixel = GetPixel(dc, x, y);
+    ReleaseDC(item, dc);
+    return pixel;
+}

@@ -1,7 +1,22 @@
-// Finding the dialog box that a thread shows, for tests that play its user.
+// Finding the dialog box that a thread shows, and reading and pressing its
+// items, for tests that play its user.
 #pragma once
 
 #include <windows.h>
 
+#include <string>
+
 // The visible dialog box (class "#32770") of that thread, or null.
 HWND findShownDialog(DWORD threadId);
+
+std::wstring windowText(HWND window);
+std::wstring itemText(HWND dialog, int id);
+bool isChecked(HWND dialog, int id);
+// As a user clicks it (BM_CLICK), handled before this returns.
+void click(HWND dialog, int id);
+// As a user presses OK.
+void pressOK(HWND dialog);
+// Paints the box and its items afresh, now.
+void repaint(HWND dialog);
+// A pixel of an item's client area as the screen shows it.
+COLORREF itemPixel(HWND dialog, int id, int x, int y);

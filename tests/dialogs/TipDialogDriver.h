@@ -1,7 +1,10 @@
-// Plays the user of the Tip of the Day box: once the calling thread's modal
-// dialog box is on the screen, runs an action on it from inside its modal
-// loop (through a thread timer), and helpers to read and press its items.
+// Plays the user of a modal dialog box (the Tip of the Day box, and any box
+// of the soaks and the bad-input tests): once the calling thread's box is on
+// the screen, runs an action on it from inside its modal loop (through a
+// thread timer). ShownDialog.h has the helpers to read and press its items.
 #pragma once
+
+#include "ShownDialog.h"
 
 #include <windows.h>
 
@@ -29,13 +32,3 @@ private:
     HWND dialog_ = nullptr;
     static TipDialogDriver* current_;
 };
-
-std::wstring windowText(HWND window);
-std::wstring itemText(HWND dialog, int id);
-bool isChecked(HWND dialog, int id);
-// As a user clicks it (BM_CLICK), handled before this returns.
-void click(HWND dialog, int id);
-// Paints the box and its items afresh, now.
-void repaint(HWND dialog);
-// A pixel of an item's client area as the screen shows it.
-COLORREF itemPixel(HWND dialog, int id, int x, int y);

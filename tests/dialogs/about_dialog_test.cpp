@@ -36,11 +36,6 @@ std::wstring text(const CT_UString& string)
     return string.qcuz_Get();
 }
 
-void pressOK(HWND box)
-{
-    SendMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
-}
-
 void fillHostParameters(CT_AboutDialog::st_Parameters& parameters)
 {
     parameters.co_Version.v_Set(L"3.2.1", static_cast<unsigned>(-1));
@@ -127,10 +122,10 @@ TEST_F(AboutBox, ShowsTheHostsTextsAndItsVersionLine)
 {
     std::wstring caption, description, smallPrint, version;
     const BOOL result = show({[&](HWND box) {
-                                  caption = textOf(box);
-                                  description = textOf(GetDlgItem(box, IDC_ABOUT_TEXT));
-                                  smallPrint = textOf(GetDlgItem(box, IDC_ABOUT_SMALL_PRINT));
-                                  version = textOf(GetDlgItem(box, IDC_ABOUT_VERSION));
+                                  caption = windowText(box);
+                                  description = windowText(GetDlgItem(box, IDC_ABOUT_TEXT));
+                                  smallPrint = windowText(GetDlgItem(box, IDC_ABOUT_SMALL_PRINT));
+                                  version = windowText(GetDlgItem(box, IDC_ABOUT_VERSION));
                               },
                               pressOK});
     EXPECT_TRUE(result);
@@ -178,7 +173,7 @@ TEST_F(AboutBox, ThePicturesShowAtTheCornersOfTheirItems)
 {
     bool product = false, makerBanner = false, product16 = true;
     EXPECT_TRUE(show({[&](HWND box) {
-                          repaintAll(box);
+                          repaint(box);
                           const POINT productCorner = cornerOf(box, IDC_ABOUT_PRODUCT_LINK);
                           product = showsPicture(box, productCorner, testProgram(), IDB_TEST_PRODUCT256);
                           product16 = showsPicture(box, productCorner, testProgram(), IDB_TEST_PRODUCT16);
@@ -213,7 +208,7 @@ TEST_F(AboutBox, TheColourCountChoosesTheProductPicture)
         g_ReportedColours = colours;
         bool shows16 = false, shows256 = false;
         EXPECT_TRUE(show({[&](HWND box) {
-                              repaintAll(box);
+                              repaint(box);
                               const POINT corner = cornerOf(box, IDC_ABOUT_PRODUCT_LINK);
                               shows16 = showsPicture(box, corner, testProgram(), IDB_TEST_PRODUCT16);
                               shows256 = showsPicture(box, corner, testProgram(), IDB_TEST_PRODUCT256);
@@ -260,7 +255,7 @@ TEST_F(AboutBox, TheVersionLineTakesTheVersionBeforeTheBuildWhateverTheFormat)
         ASSERT_NE(module, nullptr);
         parameters.h_ResourceInstance = module;
         std::wstring line = L"(not read)";
-        EXPECT_TRUE(show({[&](HWND box) { line = textOf(GetDlgItem(box, IDC_ABOUT_VERSION)); }, pressOK}));
+        EXPECT_TRUE(show({[&](HWND box) { line = windowText(GetDlgItem(box, IDC_ABOUT_VERSION)); }, pressOK}));
         EXPECT_EQ(line, c.line);
         if (c.module)
             FreeLibrary(module);
@@ -380,7 +375,7 @@ TEST(AboutSmallPrint, TheOldSystemFaceGetsSmallArialInAFreshProcess)
 TEST_F(AboutBox, NothingIsLeftOnceTheBoxHasGone)
 {
     auto workout = std::vector<AboutDialogDriver::Step>{
-        [](HWND box) { repaintAll(box); },
+        [](HWND box) { repaint(box); },
         [](HWND box) {
             HWND product = GetDlgItem(box, IDC_ABOUT_PRODUCT_LINK);
             SendMessageW(product, WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));

@@ -13,11 +13,6 @@
 
 namespace {
 
-void pressOK(HWND box)
-{
-    SendMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
-}
-
 class AboutTemplateFault : public ::testing::Test {
 protected:
     void SetUp() override
@@ -61,8 +56,8 @@ TEST_F(AboutTemplateFault, ATemplateWithoutPictureItemsStillRunsWithoutPictures)
         std::wstring caption;
         int links = -1;
         AboutDialogDriver driver({[&](HWND box) {
-                                      repaintAll(box);
-                                      caption = textOf(box);
+                                      repaint(box);
+                                      caption = windowText(box);
                                       links = tooltipWindows();
                                   },
                                   pressOK});

@@ -63,15 +63,6 @@ void drawExpected(DibCanvas& canvas, HMODULE pictures, const std::vector<Line>& 
     SelectObject(canvas.dc.m_hDC, font);
 }
 
-int differences(const DibCanvas& shown, const DibCanvas& expected)
-{
-    int count = 0;
-    for (int y = 0; y < kHeight; ++y)
-        for (int x = 0; x < kWidth; ++x)
-            count += shown.at(x, y) != expected.at(x, y);
-    return count;
-}
-
 class SplashWindowTest : public ::testing::Test {
 protected:
     void SetUp() override

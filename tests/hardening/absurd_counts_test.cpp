@@ -56,15 +56,6 @@ void showAndCapture(Record& record, DibCanvas& shown)
     EXPECT_FALSE(CT_SplashWindow::sb_Active());
 }
 
-int differences(const DibCanvas& left, const DibCanvas& right)
-{
-    int count = 0;
-    for (int y = 0; y < kHeight; ++y)
-        for (int x = 0; x < kWidth; ++x)
-            count += left.at(x, y) != right.at(x, y);
-    return count;
-}
-
 // The splash pictures; `shownWith` shows the picture with the ten texts of
 // which the record claims `count`.
 class SplashTexts : public ::testing::Test {

@@ -11,7 +11,6 @@
 #include "Dialogs.h"
 #include "GdiCounter.h"
 #include "HardeningSupport.h"
-#include "ImportPatch.h"
 
 #include <gtest/gtest.h>
 
@@ -101,28 +100,13 @@ void printTallies(const char* what, const std::map<std::string, Tally>& tallies)
     }
 }
 
-// Stands between the library and LockResource only to move each resource's
-// bytes to the end of a readable page, so a read past them faults.
-GuardedBlock* g_guarded = nullptr;
-size_t g_guardedSize = 0;
-ImportPatch* g_lockPatch = nullptr;
-
-LPVOID WINAPI guardedLockResource(HGLOBAL resource)
-{
-    auto* data = static_cast<const unsigned char*>(g_lockPatch->original<LPVOID(WINAPI*)(HGLOBAL)>()(resource));
-    if (!data || !g_guarded)
-        return const_cast<unsigned char*>(data);
-    return const_cast<unsigned char*>(g_guarded->place(data, g_guardedSize));
-}
-
 TEST(BmpCorpus, EveryPictureIsDrawnWhereOnDrawSaysOrRefused)
 {
     CorpusModule corpus;
     ASSERT_TRUE(corpus.handle());
-    ImportPatch patch(GetModuleHandleW(L"Dialogs.dll"), "KERNEL32.dll", "LockResource",
-                      reinterpret_cast<void*>(&guardedLockResource));
-    ASSERT_TRUE(patch.ok());
-    g_lockPatch = &patch;
+    // Each resource's bytes end at a page that may not be read.
+    GuardedResourceLocks locks;
+    ASSERT_TRUE(locks.ok());
     const long blocks = DAZ_GetLiveBlockCount();
     std::map<std::string, Tally> tallies;
 
@@ -132,13 +116,12 @@ TEST(BmpCorpus, EveryPictureIsDrawnWhereOnDrawSaysOrRefused)
         ASSERT_FALSE(bytes.empty());
         GuardedBlock guarded(bytes.size());
         ASSERT_TRUE(guarded.ready());
-        g_guarded = &guarded;
-        g_guardedSize = bytes.size();
+        locks.placeIn(&guarded, bytes.size());
         Tally& tally = tallies[entry.category];
         GdiCounter counter({L"Dialogs.dll", L"MFC71U.DLL"});
         {
             CT_BigBitmap bitmap(nullptr, corpus.handle(), entry.id, &kOrigin);
-            g_guarded = nullptr;
+            locks.placeIn(nullptr, 0);
             const int width = static_cast<int>(bitmap.n_GetWidth());
             const int height = static_cast<int>(bitmap.n_GetHeight());
             if (!bitmap.h_GetHDIB()) {
@@ -170,10 +153,7 @@ TEST(BmpCorpus, EveryPictureIsDrawnWhereOnDrawSaysOrRefused)
                 DibCanvas expected(canvas.width(), canvas.height());
                 ASSERT_TRUE(expected.ready());
                 if (drawBySystem(corpus.handle(), entry.id, expected, kOrigin)) {
-                    int differing = 0;
-                    for (int y = 0; y < canvas.height(); ++y)
-                        for (int x = 0; x < canvas.width(); ++x)
-                            differing += canvas.at(x, y) != expected.at(x, y);
+                    const int differing = differences(canvas, expected);
                     tally.agreeingWithSystem = std::max(tally.agreeingWithSystem, 0) + (differing == 0);
                     if (mustBeDrawn(entry, bytes)) {
                         EXPECT_EQ(differing, 0) << "pixels that differ from the system's own drawing";
@@ -184,8 +164,6 @@ TEST(BmpCorpus, EveryPictureIsDrawnWhereOnDrawSaysOrRefused)
         EXPECT_EQ(counter.liveObjects(), 0u);
         EXPECT_EQ(counter.liveWindowDCs(), 0u);
     }
-    g_guarded = nullptr;
-    g_lockPatch = nullptr;
     EXPECT_EQ(DAZ_GetLiveBlockCount(), blocks);
     EXPECT_GT(tallies["g"].drawn, 0);
     printTallies("CT_BigBitmap", tallies);

@@ -89,10 +89,10 @@ struct AboutView {
 AboutDialogDriver::Step readAndConfirm(AboutView& view)
 {
     return [&view](HWND box) {
-        repaintAll(box);
-        view.caption = textOf(box);
-        view.text = textOf(GetDlgItem(box, IDC_ABOUT_TEXT));
-        view.version = textOf(GetDlgItem(box, IDC_ABOUT_VERSION));
+        repaint(box);
+        view.caption = windowText(box);
+        view.text = windowText(GetDlgItem(box, IDC_ABOUT_TEXT));
+        view.version = windowText(GetDlgItem(box, IDC_ABOUT_VERSION));
         RECT item = {};
         HWND product = GetDlgItem(box, IDC_ABOUT_PRODUCT_LINK);
         GetWindowRect(product, &item);
