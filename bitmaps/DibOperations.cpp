@@ -109,9 +109,10 @@ BOOL CT_BigBitmap::b_PaintDIB(HDC hDC, RECT* lpDCRect, HDIB hDIB, RECT* lpDIBRec
     const int dibHeight = lpDIBRect->bottom - lpDIBRect->top;
     int nScans;
     if (dcWidth == dibWidth && dcHeight == dibHeight) {
+        // Every row, however tall: a 16-bit count would keep height mod 65536.
         const unsigned cyDIB = n_DIBHeight(lpbi);
         nScans = ::SetDIBitsToDevice(hDC, lpDCRect->left, lpDCRect->top, dcWidth, dcHeight, lpDIBRect->left,
-                                     static_cast<int>(cyDIB) - lpDIBRect->bottom, 0, static_cast<WORD>(cyDIB), bits,
+                                     static_cast<int>(cyDIB) - lpDIBRect->bottom, 0, cyDIB, bits,
                                      info, DIB_RGB_COLORS);
     } else {
         nScans = ::StretchDIBits(hDC, lpDCRect->left, lpDCRect->top, dcWidth, dcHeight, lpDIBRect->left,

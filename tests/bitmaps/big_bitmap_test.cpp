@@ -153,6 +153,41 @@ TEST_F(BigBitmapTest, EqualRectanglesCopyThePartAskedForWithoutStretching)
     EXPECT_EQ(canvas.painted(), 12);
 }
 
+// A 1 x 65537 black picture, 1 bit per pixel, in moveable global memory.
+HDIB tallBlackPicture()
+{
+    const LONG height = 65537;
+    const size_t bytes = sizeof(BITMAPINFOHEADER) + 2 * sizeof(RGBQUAD) + 4 * size_t(height);
+    const HDIB dib = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, bytes);
+    auto* header = dib ? static_cast<BITMAPINFOHEADER*>(GlobalLock(dib)) : nullptr;
+    if (!header)
+        return dib;
+    header->biSize = sizeof(BITMAPINFOHEADER);
+    header->biWidth = 1;
+    header->biHeight = height;
+    header->biPlanes = 1;
+    header->biBitCount = 1;
+    // Colour 0 black, colour 1 white; every bit stays 0.
+    auto* table = reinterpret_cast<RGBQUAD*>(header + 1);
+    table[1] = RGBQUAD{255, 255, 255, 0};
+    GlobalUnlock(dib);
+    return dib;
+}
+
+TEST_F(BigBitmapTest, APictureTallerThanSixteenBitsOfRowsIsCopiedWhole)
+{
+    const HDIB dib = tallBlackPicture();
+    ASSERT_NE(dib, nullptr);
+    CT_BigBitmap picture;
+    DibCanvas canvas(1, 65537);
+    ASSERT_TRUE(canvas.ready());
+    RECT whole = {0, 0, 1, 65537};
+    EXPECT_EQ(picture.b_PaintDIB(canvas.dc.m_hDC, &whole, dib, &whole, nullptr), 65537);
+    EXPECT_EQ(canvas.count(RGB(0, 0, 0)), 65537);
+    EXPECT_EQ(canvas.at(0, 0), RGB(0, 0, 0)) << "the top row comes last";
+    GlobalFree(dib);
+}
+
 TEST_F(BigBitmapTest, ADestinationOnePixelWiderStretchesWithColourOnColour)
 {
     CT_BigBitmap picture(nullptr, pictures.handle(), DIB_QUAD8, nullptr);
