@@ -10,9 +10,9 @@
 #include "BenchPictures.h"
 #include "BenchTiming.h"
 #include "DialogBenches.h"
-#include "Dialogs.h"
 #include "PlainWin32.h"
 
+#include <Dialogs/Dialogs.h>
 #include <cstdio>
 #include <vector>
 

@@ -1,7 +1,8 @@
 #include "BenchPictures.h"
 #include "DialogBenches.h"
-#include "Dialogs.h"
 #include "PlainWin32.h"
+
+#include <Dialogs/Dialogs.h>
 
 BenchFigure so_BenchAbout(HMODULE pictures)
 {

@@ -1,6 +1,7 @@
 #include "BenchPictures.h"
 #include "DialogBenches.h"
-#include "Dialogs.h"
+
+#include <Dialogs/Dialogs.h>
 
 namespace {
 

@@ -1,6 +1,7 @@
 #include "BenchPictures.h"
 #include "PlainWin32.h"
-#include "TemplateIds.h"
+
+#include <Dialogs/TemplateIds.h>
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include "LexorinInterface.h"
 #include "LexorinUILanguageMgr.h"
 #include "PlainWin32.h"
-#include "TemplateIds.h"
 
+#include <Dialogs/TemplateIds.h>
 #include <commctrl.h>
 
 namespace {

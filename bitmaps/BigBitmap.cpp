@@ -1,5 +1,5 @@
 // The bitmap object: its window class, the picture it holds and drawing it.
-#include "BigBitmap.h"
+#include <Dialogs/BigBitmap.h>
 
 #include "DibLock.h"
 

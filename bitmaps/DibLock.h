@@ -2,7 +2,8 @@
 // bitmap classes.
 #pragma once
 
-#include "BigBitmap.h"
+#include <Dialogs/BigBitmap.h>
+
 #include "DibFormat.h"
 
 class CT_DIBLock {

@@ -1,6 +1,6 @@
 // The bitmap object's DIB operations: reading a bitmap resource, making its
 // palette and drawing it.
-#include "BigBitmap.h"
+#include <Dialogs/BigBitmap.h>
 
 #include "DibLock.h"
 #include "DibResource.h"

@@ -1,4 +1,4 @@
-#include "TransparentBitmap.h"
+#include <Dialogs/TransparentBitmap.h>
 
 #include "DibResource.h"
 

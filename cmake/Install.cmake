@@ -20,7 +20,7 @@ install(FILES $<TARGET_FILE:DAZ32> $<TARGET_FILE:DialogsENU> $<TARGET_FILE:Dialo
 # The public headers: Dialogs.h and every header of the library it reaches,
 # found by following its quoted includes through the library's folders.
 function(dialogs_public_headers out)
-    set(folders module bitmaps controls dialogs)
+    set(folders include/Dialogs module/interfaces)
     set(pending ${ARGN})
     set(found)
     while(pending)

@@ -1,4 +1,4 @@
-#include "HttpLink.h"
+#include <Dialogs/HttpLink.h>
 
 #include "resource.h"
 

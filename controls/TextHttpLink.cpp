@@ -1,4 +1,4 @@
-#include "TextHttpLink.h"
+#include <Dialogs/TextHttpLink.h>
 
 namespace {
 const COLORREF kLinkColour = RGB(0, 0, 255);

@@ -3,7 +3,8 @@
 #include "AboutResources.h"
 #include "DemoActions.h"
 #include "DemoLanguage.h"
-#include "Dialogs.h"
+
+#include <Dialogs/Dialogs.h>
 
 void v_DemoShowAbout(HWND)
 {

@@ -4,8 +4,8 @@
 #include "DemoLanguage.h"
 #include "DemoResources.h"
 #include "DemoTexts.h"
-#include "Dialogs.h"
 
+#include <Dialogs/Dialogs.h>
 #include <cwchar>
 #include <string>
 

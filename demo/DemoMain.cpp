@@ -7,9 +7,9 @@
 #include "DemoActions.h"
 #include "DemoHost.h"
 #include "DemoLanguage.h"
-#include "Dialogs.h"
 #include "tour/DemoTour.h"
 
+#include <Dialogs/Dialogs.h>
 #include <cstdio>
 #include <cwchar>
 

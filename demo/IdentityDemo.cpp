@@ -1,8 +1,8 @@
 #include "DemoActions.h"
 #include "DemoLanguage.h"
 #include "DemoTexts.h"
-#include "Dialogs.h"
 
+#include <Dialogs/Dialogs.h>
 #include <cwchar>
 
 void v_DemoShowIdentity(HWND mainWindow)

@@ -1,9 +1,9 @@
 #include "DemoActions.h"
 #include "DemoLanguage.h"
 #include "DemoTexts.h"
-#include "Dialogs.h"
 #include "LexorinUILanguageMgr.h"
 
+#include <Dialogs/Dialogs.h>
 #include <cwchar>
 #include <string>
 

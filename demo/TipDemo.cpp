@@ -3,9 +3,9 @@
 #include "DemoActions.h"
 #include "DemoHost.h"
 #include "DemoLanguage.h"
-#include "Dialogs.h"
 #include "TipResources.h"
 
+#include <Dialogs/Dialogs.h>
 #include <cwchar>
 #include <string>
 

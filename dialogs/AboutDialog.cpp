@@ -1,10 +1,11 @@
-#include "AboutDialog.h"
+#include <Dialogs/AboutDialog.h>
 
-#include "BigBitmap.h"
-#include "DialogsDLLMain.h"
+#include <Dialogs/BigBitmap.h>
+#include <Dialogs/DialogsDLLMain.h>
+#include <Dialogs/TemplateIds.h>
+
 #include "LexorinUILanguageMgr.h"
 #include "LibraryState.h"
-#include "TemplateIds.h"
 #include "VersionLine.h"
 #include "resource.h"
 

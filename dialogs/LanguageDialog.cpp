@@ -1,9 +1,10 @@
-#include "LanguageDialog.h"
+#include <Dialogs/LanguageDialog.h>
+
+#include <Dialogs/TemplateIds.h>
 
 #include "LanguageList.h"
 #include "LexorinUILanguageMgr.h"
 #include "LibraryState.h"
-#include "TemplateIds.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "SelectDirectory.h"
+#include <Dialogs/SelectDirectory.h>
 
 #include <shlobj.h>
 

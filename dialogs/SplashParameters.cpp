@@ -1,5 +1,5 @@
 // The record that describes a splash window.
-#include "SplashWindow.h"
+#include <Dialogs/SplashWindow.h>
 
 // Points are set too, although only the texts in use are drawn: a record
 // then never holds an undefined value.

@@ -1,5 +1,5 @@
 // The splash window: showing it, its minimum time and the ways it closes.
-#include "SplashWindow.h"
+#include <Dialogs/SplashWindow.h>
 
 BEGIN_MESSAGE_MAP(CT_SplashWindow, CT_BigBitmap)
     ON_WM_CREATE()

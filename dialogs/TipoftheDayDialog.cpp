@@ -1,8 +1,9 @@
-#include "TipoftheDayDialog.h"
+#include <Dialogs/TipoftheDayDialog.h>
+
+#include <Dialogs/TemplateIds.h>
 
 #include "LexorinUILanguageMgr.h"
 #include "LibraryState.h"
-#include "TemplateIds.h"
 #include "resource.h"
 
 namespace {

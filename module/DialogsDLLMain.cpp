@@ -1,4 +1,4 @@
-#include "DialogsDLLMain.h"
+#include <Dialogs/DialogsDLLMain.h>
 
 namespace {
 const unsigned kVersion = 7;

@@ -1,8 +1,9 @@
 // The library's entry point and the static objects it owns. The order of the
 // definitions below is the order of construction at load; destruction at
 // unload runs in reverse, after the entry has handled the detach.
-#include "BigBitmap.h"
-#include "DialogsDLLMain.h"
+#include <Dialogs/BigBitmap.h>
+#include <Dialogs/DialogsDLLMain.h>
+
 #include "LexorinUILanguageMgr.h"
 #include "LibraryState.h"
 

@@ -3,10 +3,10 @@
 #include "DemoActions.h"
 #include "DemoHost.h"
 #include "DemoLanguage.h"
-#include "Dialogs.h"
 #include "ScreenCapture.h"
-#include "TemplateIds.h"
 
+#include <Dialogs/Dialogs.h>
+#include <Dialogs/TemplateIds.h>
 #include <cstdio>
 #include <cwchar>
 #include <deque>

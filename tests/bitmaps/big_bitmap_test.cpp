@@ -3,10 +3,10 @@
 // memory contexts, read back pixel by pixel.
 #include "DAZ32.h"
 #include "DibTestSupport.h"
-#include "Dialogs.h"
 #include "GdiCounter.h"
 #include "ImportPatch.h"
 
+#include <Dialogs/Dialogs.h>
 #include <gtest/gtest.h>
 
 #include <string.h>

@@ -5,8 +5,8 @@
 // bitmap resources.
 #include "DibFormat.h"
 #include "DibTestSupport.h"
-#include "Dialogs.h"
 
+#include <Dialogs/Dialogs.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>

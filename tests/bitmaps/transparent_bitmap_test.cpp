@@ -4,9 +4,9 @@
 // an identifier that no module has.
 #include "BitmapTestIds.h"
 #include "DAZ32.h"
-#include "Dialogs.h"
 #include "GdiCounter.h"
 
+#include <Dialogs/Dialogs.h>
 #include <gtest/gtest.h>
 
 #include <vector>

@@ -2,7 +2,7 @@
 // it with the real pointer, or have its item report a click to the parent.
 #pragma once
 
-#include "Dialogs.h"
+#include <Dialogs/Dialogs.h>
 
 #include <string>
 

@@ -2,12 +2,12 @@
 // really opens the targets (a program of the tests that leaves a trace, or a
 // file that does not exist), the mouse and keys arrive as real messages, and
 // the focus rectangle is read back from the screen.
-#include "Dialogs.h"
 #include "LinkTestHost.h"
 #include "LinkTestActions.h"
 #include "LinkTestIds.h"
 #include "OpenTrace.h"
 
+#include <Dialogs/Dialogs.h>
 #include <gtest/gtest.h>
 
 #include <commctrl.h>

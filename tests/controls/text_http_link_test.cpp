@@ -1,13 +1,13 @@
 // The text hyperlink control on real static items of a shown dialog: its
 // colours and underline are read back from the screen after real paints, its
 // width is compared with the target measured in its font.
-#include "Dialogs.h"
 #include "GdiCounter.h"
 #include "LinkTestHost.h"
 #include "LinkTestActions.h"
 #include "LinkTestIds.h"
 #include "OpenTrace.h"
 
+#include <Dialogs/Dialogs.h>
 #include <gtest/gtest.h>
 
 #include <string>

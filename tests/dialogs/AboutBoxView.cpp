@@ -1,4 +1,4 @@
-#include "AboutDialogDriver.h"
+#include "AboutBoxView.h"
 
 #include "ShownDialog.h"
 

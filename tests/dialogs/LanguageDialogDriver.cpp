@@ -1,10 +1,10 @@
 #include "LanguageDialogDriver.h"
 
-#include "Dialogs.h"
 #include "LexorinUILanguageMgr.h"
 #include "ShownDialog.h"
-#include "TemplateIds.h"
 
+#include <Dialogs/Dialogs.h>
+#include <Dialogs/TemplateIds.h>
 #include <commctrl.h>
 
 namespace {

@@ -1,6 +1,6 @@
 #include "SplashHost.h"
 
-#include "Dialogs.h"
+#include <Dialogs/Dialogs.h>
 
 #include <set>
 

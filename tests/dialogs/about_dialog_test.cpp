@@ -2,16 +2,16 @@
 // language module, the test program's texts and pictures, the modal loop
 // driven from a thread timer, pictures read back from the screen and the
 // product page opened for real (a program of the tests that leaves a trace).
-#include "AboutDialogDriver.h"
+#include "AboutBoxView.h"
 #include "AboutTestIds.h"
 #include "DAZ32.h"
-#include "Dialogs.h"
 #include "GdiCounter.h"
 #include "ImportPatch.h"
 #include "LinkTestActions.h"
 #include "OpenTrace.h"
-#include "TemplateIds.h"
 
+#include <Dialogs/Dialogs.h>
+#include <Dialogs/TemplateIds.h>
 #include <gtest/gtest.h>
 
 #include <string>

@@ -2,13 +2,13 @@
 // without the template, one whose template lacks the picture items. The
 // program runs from a folder of its own with copies of the library, so that
 // no other program sees these modules.
-#include "AboutDialogDriver.h"
+#include "AboutBoxView.h"
 #include "DAZ32.h"
-#include "Dialogs.h"
 #include "GdiCounter.h"
 #include "LexorinUILanguageMgr.h"
-#include "TemplateIds.h"
 
+#include <Dialogs/Dialogs.h>
+#include <Dialogs/TemplateIds.h>
 #include <gtest/gtest.h>
 
 namespace {

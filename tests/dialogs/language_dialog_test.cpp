@@ -3,13 +3,13 @@
 // to the system and the caches.
 #include "DAZ32.h"
 #include "BasisDiagnostics.h"
-#include "Dialogs.h"
 #include "GdiCounter.h"
 #include "ImportPatch.h"
 #include "LanguageDialogDriver.h"
 #include "LexorinInterface.h"
 #include "LexorinUILanguageMgr.h"
 
+#include <Dialogs/Dialogs.h>
 #include <afxwin.h>
 #include <commctrl.h>
 

@@ -2,7 +2,6 @@
 // language modules beside the library (English (United States), English
 // (United Kingdom), German, Japanese and the pseudo-language), a second
 // library's modules, the system's locales and its default font.
-#include "Dialogs.h"
 #include "GdiCounter.h"
 #include "ImportPatch.h"
 #include "LanguageDialogDriver.h"
@@ -10,6 +9,7 @@
 #include "LexorinUILanguageMgr.h"
 #include "TopDownDib.h"
 
+#include <Dialogs/Dialogs.h>
 #include <commctrl.h>
 
 #include <algorithm>

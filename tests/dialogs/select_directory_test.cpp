@@ -3,10 +3,10 @@
 // folders under the temporary directory.
 #include "BrowseWindowWatcher.h"
 #include "DAZ32.h"
-#include "Dialogs.h"
 #include "HostHeap.h"
 #include "ShellSpy.h"
 
+#include <Dialogs/Dialogs.h>
 #include <gtest/gtest.h>
 #include <shlobj.h>
 #include <windows.h>

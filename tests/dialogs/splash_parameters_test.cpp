@@ -1,8 +1,8 @@
 // The splash window's parameter record: defaults, the copy the window takes
 // of the host's record, and assignment, each copy owning its own texts.
 #include "BasisDiagnostics.h"
-#include "Dialogs.h"
 
+#include <Dialogs/Dialogs.h>
 #include <gtest/gtest.h>
 
 #include <string>

@@ -5,11 +5,11 @@
 #include "BasisDiagnostics.h"
 #include "DAZ32.h"
 #include "DibTestSupport.h"
-#include "Dialogs.h"
 #include "GdiCounter.h"
 #include "ImportPatch.h"
 #include "SplashHost.h"
 
+#include <Dialogs/Dialogs.h>
 #include <gtest/gtest.h>
 
 #include <string>

@@ -4,14 +4,14 @@
 // loop. The tip search itself is also driven straight, on a dialog object
 // that is never shown.
 #include "DAZ32.h"
-#include "Dialogs.h"
 #include "GdiCounter.h"
 #include "ImportPatch.h"
 #include "LexorinUILanguageMgr.h"
-#include "TemplateIds.h"
-#include "TipDialogDriver.h"
+#include "DialogDriver.h"
 #include "TipTestStrings.h"
 
+#include <Dialogs/Dialogs.h>
+#include <Dialogs/TemplateIds.h>
 #include <gtest/gtest.h>
 
 #include <string>

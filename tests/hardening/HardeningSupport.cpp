@@ -2,8 +2,8 @@
 
 #include "BasisDiagnostics.h"
 #include "DAZ32.h"
-#include "Dialogs.h"
 
+#include <Dialogs/Dialogs.h>
 #include <gtest/gtest.h>
 
 namespace {

@@ -2,12 +2,12 @@
 // claims more than its ten texts, texts placed far outside the window, and
 // language identifiers that name no language.
 #include "DibTestSupport.h"
-#include "Dialogs.h"
 #include "HardeningSupport.h"
 #include "SplashHost.h"
-#include "TemplateIds.h"
-#include "TipDialogDriver.h"
+#include "DialogDriver.h"
 
+#include <Dialogs/Dialogs.h>
+#include <Dialogs/TemplateIds.h>
 #include <commctrl.h>
 #include <gtest/gtest.h>
 #include <limits.h>

@@ -4,8 +4,8 @@
 // made from the table and not from the masks, and the picture is drawn in
 // the colours the masks give.
 #include "DibTestSupport.h"
-#include "Dialogs.h"
 
+#include <Dialogs/Dialogs.h>
 #include <gtest/gtest.h>
 
 #include <string.h>

@@ -8,10 +8,10 @@
 #include "BmpCorpusTable.h"
 #include "DAZ32.h"
 #include "DibTestSupport.h"
-#include "Dialogs.h"
 #include "GdiCounter.h"
 #include "HardeningSupport.h"
 
+#include <Dialogs/Dialogs.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>

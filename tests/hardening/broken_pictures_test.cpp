@@ -3,9 +3,9 @@
 // a header of another form) is not handed to the system, whose reader would
 // take the header's word and read past the resource; it paints nothing.
 #include "DibTestSupport.h"
-#include "Dialogs.h"
 #include "HardeningSupport.h"
 
+#include <Dialogs/Dialogs.h>
 #include <gtest/gtest.h>
 
 namespace {

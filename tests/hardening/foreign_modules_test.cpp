@@ -3,14 +3,14 @@
 // of the resources asked for) or null. Every picture is then missing and
 // every text empty, the dialogs still run and close as usual, and nothing
 // is left behind.
-#include "AboutDialogDriver.h"
+#include "AboutBoxView.h"
 #include "DibTestSupport.h"
-#include "Dialogs.h"
 #include "HardeningSupport.h"
 #include "SplashHost.h"
-#include "TemplateIds.h"
-#include "TipDialogDriver.h"
+#include "DialogDriver.h"
 
+#include <Dialogs/Dialogs.h>
+#include <Dialogs/TemplateIds.h>
 #include <gtest/gtest.h>
 
 #include <string>

@@ -3,15 +3,15 @@
 // shell call takes, a module name, a version and a splash line of the
 // longest length a text may have. Each is taken whole or refused whole, and
 // nothing is cut short into something else.
-#include "AboutDialogDriver.h"
+#include "AboutBoxView.h"
 #include "BrowseWindowWatcher.h"
 #include "DibTestSupport.h"
-#include "Dialogs.h"
 #include "HardeningSupport.h"
 #include "ImportPatch.h"
 #include "SplashHost.h"
-#include "TemplateIds.h"
 
+#include <Dialogs/Dialogs.h>
+#include <Dialogs/TemplateIds.h>
 #include <gtest/gtest.h>
 
 #include <string>

@@ -3,11 +3,11 @@
 // hands both values back as they came, and nothing is left behind. The
 // program runs from a folder of its own, beside copies of the library and
 // that one language module.
-#include "Dialogs.h"
 #include "HardeningSupport.h"
 #include "LexorinUILanguageMgr.h"
-#include "TipDialogDriver.h"
+#include "DialogDriver.h"
 
+#include <Dialogs/Dialogs.h>
 #include <gtest/gtest.h>
 
 namespace {

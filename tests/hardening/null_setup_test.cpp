@@ -2,10 +2,10 @@
 // null message while a splash is up, and a null device context or palette
 // object given to the DIB operations of a picture that is held.
 #include "DibTestSupport.h"
-#include "Dialogs.h"
 #include "HardeningSupport.h"
 #include "SplashHost.h"
 
+#include <Dialogs/Dialogs.h>
 #include <gtest/gtest.h>
 
 #include <string>

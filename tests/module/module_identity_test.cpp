@@ -1,8 +1,8 @@
 // The library as a host that links it sees it: identity, setters, imports.
 #include "DAZ32.h"
-#include "Dialogs.h"
 #include "LexorinUILanguageMgr.h"
 
+#include <Dialogs/Dialogs.h>
 #include <gtest/gtest.h>
 #include <windows.h>
 

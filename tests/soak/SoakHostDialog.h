@@ -3,7 +3,7 @@
 // item, and a text link.
 #pragma once
 
-#include "Dialogs.h"
+#include <Dialogs/Dialogs.h>
 
 class SoakHostDialog : public CDialog {
 public:

@@ -1,13 +1,13 @@
 // The modal dialogs shown and closed hundreds of times in one process, each
 // run played through like a user: everything they take comes back.
-#include "Dialogs.h"
 #include "LeakCounts.h"
 #include "LexorinUILanguageMgr.h"
 #include "Hover.h"
 #include "SoakIds.h"
-#include "TipDialogDriver.h"
-#include "TemplateIds.h"
+#include "DialogDriver.h"
 
+#include <Dialogs/Dialogs.h>
+#include <Dialogs/TemplateIds.h>
 #include <gtest/gtest.h>
 
 namespace {

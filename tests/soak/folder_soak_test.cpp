@@ -1,9 +1,9 @@
 // The directory chooser opened and answered again and again in one process:
 // the shell's dialog is slow under Wine, so fewer rounds than the others.
 #include "BrowseWindowWatcher.h"
-#include "Dialogs.h"
 #include "LeakCounts.h"
 
+#include <Dialogs/Dialogs.h>
 #include <gtest/gtest.h>
 #include <objbase.h>
 #include <shlobj.h>

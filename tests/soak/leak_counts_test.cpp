@@ -1,10 +1,10 @@
 // The soak's counting must catch what it is there to catch: each count grows
 // with a leak made on purpose, returns when it is given back, and the
 // comparison the soak makes fails on it.
-#include "Dialogs.h"
 #include "LeakCounts.h"
 #include "LexorinInterface.h"
 
+#include <Dialogs/Dialogs.h>
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 

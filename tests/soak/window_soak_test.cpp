@@ -1,14 +1,14 @@
 // The splash window and a host's dialog of the library's controls, each
 // shown and closed hundreds of times in one process: everything they take
 // comes back.
-#include "Dialogs.h"
 #include "LeakCounts.h"
 #include "Hover.h"
 #include "SoakHostDialog.h"
 #include "SoakIds.h"
-#include "TipDialogDriver.h"
+#include "DialogDriver.h"
 #include "SplashHost.h"
 
+#include <Dialogs/Dialogs.h>
 #include <gtest/gtest.h>
 
 namespace {

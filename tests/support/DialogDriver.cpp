@@ -1,4 +1,4 @@
-#include "TipDialogDriver.h"
+#include "DialogDriver.h"
 
 #include "ShownDialog.h"
 

@@ -2,7 +2,7 @@
 // than the one that created it) and temporary maps (per thread: temporaries
 // live until their own thread clears them).
 #include "HandleMaps.h"
-#include "ThreadSlot.h"
+#include "../ThreadSlot.h"
 
 #include <unordered_map>
 #include <vector>

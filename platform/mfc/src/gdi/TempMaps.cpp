@@ -1,7 +1,7 @@
 // When temporary wrappers go: at idle, once no caller holds the maps locked,
 // and when their thread ends.
 #include "HandleMaps.h"
-#include "ThreadSlot.h"
+#include "../ThreadSlot.h"
 
 namespace {
 

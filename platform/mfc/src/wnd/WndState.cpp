@@ -3,7 +3,7 @@
 // ends or the framework unloads.
 #include "WndState.h"
 
-#include "../gdi/ThreadSlot.h"
+#include "../ThreadSlot.h"
 
 namespace {
 
