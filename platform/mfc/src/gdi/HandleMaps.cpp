@@ -2,10 +2,8 @@
 // than the one that created it) and temporary maps (per thread: temporaries
 // live until their own thread clears them).
 #include "HandleMaps.h"
+#include "../HandleMap.h"
 #include "../ThreadSlot.h"
-
-#include <unordered_map>
-#include <vector>
 
 namespace {
 
@@ -31,101 +29,50 @@ private:
     CRITICAL_SECTION section;
 };
 
-template <class Handle, class Object> class PermanentMap {
+// A value that threads share, reached under its lock.
+template <class Value> class Shared {
 public:
-    bool set(Handle handle, Object* object)
+    template <class Task> auto use(Task task)
     {
         CriticalSection::Guard guard(lock);
-        try {
-            auto result = owners.emplace(handle, object);
-            return result.second || result.first->second == object;
-        } catch (...) {
-            return false;
-        }
-    }
-
-    void remove(Handle handle, Object* object)
-    {
-        CriticalSection::Guard guard(lock);
-        auto it = owners.find(handle);
-        if (it != owners.end() && it->second == object)
-            owners.erase(it);
-    }
-
-    Object* lookup(Handle handle)
-    {
-        CriticalSection::Guard guard(lock);
-        auto it = owners.find(handle);
-        return it == owners.end() ? nullptr : it->second;
+        return task(value);
     }
 
 private:
     CriticalSection lock;
-    std::unordered_map<Handle, Object*> owners;
+    Value value;
 };
 
-PermanentMap<HGDIOBJ, CGdiObject>& permanentGdi()
+void disownGdi(CGdiObject* object)
 {
-    static PermanentMap<HGDIOBJ, CGdiObject> map;
-    return map;
+    object->m_hObject = nullptr;
 }
 
-PermanentMap<HDC, CDC>& permanentDCs()
+void disownDC(CDC* dc)
 {
-    static PermanentMap<HDC, CDC> map;
-    return map;
+    dc->m_hDC = nullptr;
+    dc->m_hAttribDC = nullptr;
 }
 
-// Every temporary made since the last clearing, and the latest one for each
-// handle. A handle whose object was deleted and whose value came back for
-// another kind of object gets a new temporary; the old one stays listed
-// until the clearing, since its user may still hold it.
-template <class Handle, class Object> class TempList {
-public:
-    Object* find(Handle handle) const
-    {
-        auto it = latest.find(handle);
-        return it == latest.end() ? nullptr : it->second;
-    }
+using GdiMap = CAfxHandleMap<HGDIOBJ, CGdiObject, disownGdi>;
+using DCMap = CAfxHandleMap<HDC, CDC, disownDC>;
 
-    bool add(Handle handle, Object* object)
-    {
-        try {
-            made.push_back(object);
-        } catch (...) {
-            return false;
-        }
-        try {
-            latest[handle] = object;
-        } catch (...) {
-            made.pop_back();
-            return false;
-        }
-        return true;
-    }
+// Owners only; their temporaries are the thread's.
+Shared<GdiMap>& permanentGdi()
+{
+    static Shared<GdiMap> owners;
+    return owners;
+}
 
-    // `disown` empties a wrapper so that deleting it leaves the handle alone.
-    template <class Disown> void clear(Disown disown)
-    {
-        std::vector<Object*> doomed;
-        doomed.swap(made);
-        latest.clear();
-        for (Object* object : doomed) {
-            disown(object);
-            delete object;
-        }
-    }
-
-    size_t size() const { return made.size(); }
-
-private:
-    std::vector<Object*> made;
-    std::unordered_map<Handle, Object*> latest;
-};
+Shared<DCMap>& permanentDCs()
+{
+    static Shared<DCMap> owners;
+    return owners;
+}
 
 struct ThreadTemps {
-    TempList<HGDIOBJ, CGdiObject> gdi;
-    TempList<HDC, CDC> dcs;
+    GdiMap gdi;
+    DCMap dcs;
 };
 
 CAfxThreadSlot tempSlot = {0};
@@ -138,17 +85,6 @@ ThreadTemps* existingTemps()
 ThreadTemps* threadTemps()
 {
     return tempSlot.Obtain<ThreadTemps>();
-}
-
-void disownGdi(CGdiObject* object)
-{
-    object->m_hObject = nullptr;
-}
-
-void disownDC(CDC* dc)
-{
-    dc->m_hDC = nullptr;
-    dc->m_hAttribDC = nullptr;
 }
 
 CRuntimeClass* classOfObject(HGDIOBJ hObject)
@@ -195,30 +131,32 @@ CGdiObject* newWrapper(CRuntimeClass* pClass)
 
 bool AfxSetPermanentGdi(HGDIOBJ hObject, CGdiObject* pObject)
 {
-    return permanentGdi().set(hObject, pObject);
+    return permanentGdi().use([&](GdiMap& owners) { return owners.attach(hObject, pObject); });
 }
 
 void AfxRemovePermanentGdi(HGDIOBJ hObject, CGdiObject* pObject)
 {
-    permanentGdi().remove(hObject, pObject);
+    permanentGdi().use([&](GdiMap& owners) { owners.removePermanent(hObject, pObject); });
 }
 
 bool AfxSetPermanentDC(HDC hDC, CDC* pDC)
 {
-    return permanentDCs().set(hDC, pDC);
+    return permanentDCs().use([&](DCMap& owners) { return owners.attach(hDC, pDC); });
 }
 
 void AfxRemovePermanentDC(HDC hDC, CDC* pDC)
 {
-    permanentDCs().remove(hDC, pDC);
+    permanentDCs().use([&](DCMap& owners) { owners.removePermanent(hDC, pDC); });
 }
 
-// A handle that names no object (never made, or deleted) gets no wrapper.
+// A handle that names no object (never made, or deleted) gets no wrapper. A
+// handle whose object was deleted and whose value came back for another kind
+// of object gets a new temporary; the old one stays until the clearing.
 CGdiObject* AfxGdiFromHandle(HGDIOBJ hObject, CRuntimeClass* pClass)
 {
     if (!hObject || !GetObjectType(hObject))
         return nullptr;
-    CGdiObject* owner = permanentGdi().lookup(hObject);
+    CGdiObject* owner = permanentGdi().use([&](GdiMap& owners) { return owners.permanent(hObject); });
     if (owner && owner->IsKindOf(pClass))
         return owner;
     ThreadTemps* temps = threadTemps();
@@ -226,14 +164,14 @@ CGdiObject* AfxGdiFromHandle(HGDIOBJ hObject, CRuntimeClass* pClass)
         return nullptr;
     if (pClass == RUNTIME_CLASS(CGdiObject))
         pClass = classOfObject(hObject);
-    CGdiObject* temp = temps->gdi.find(hObject);
+    CGdiObject* temp = temps->gdi.temporary(hObject);
     if (temp && temp->m_hObject == hObject && temp->GetRuntimeClass() == pClass)
         return temp;
     temp = newWrapper(pClass);
     if (!temp)
         return nullptr;
     temp->m_hObject = hObject;
-    if (!temps->gdi.add(hObject, temp)) {
+    if (!temps->gdi.addTemporary(hObject, temp)) {
         disownGdi(temp);
         delete temp;
         return nullptr;
@@ -245,19 +183,19 @@ CDC* AfxDCFromHandle(HDC hDC)
 {
     if (!hDC || !GetObjectType(hDC))
         return nullptr;
-    if (CDC* owner = permanentDCs().lookup(hDC))
+    if (CDC* owner = permanentDCs().use([&](DCMap& owners) { return owners.permanent(hDC); }))
         return owner;
     ThreadTemps* temps = threadTemps();
     if (!temps)
         return nullptr;
-    CDC* temp = temps->dcs.find(hDC);
+    CDC* temp = temps->dcs.temporary(hDC);
     if (temp && temp->m_hDC == hDC && temp->m_hAttribDC == hDC)
         return temp;
     temp = new CDC;
     if (!temp)
         return nullptr;
     temp->m_hDC = temp->m_hAttribDC = hDC;
-    if (!temps->dcs.add(hDC, temp)) {
+    if (!temps->dcs.addTemporary(hDC, temp)) {
         disownDC(temp);
         delete temp;
         return nullptr;
@@ -268,13 +206,13 @@ CDC* AfxDCFromHandle(HDC hDC)
 void AfxDeleteTempGdiObjects()
 {
     if (ThreadTemps* temps = existingTemps())
-        temps->gdi.clear(disownGdi);
+        temps->gdi.deleteTemporaries();
 }
 
 void AfxDeleteTempDCs()
 {
     if (ThreadTemps* temps = existingTemps())
-        temps->dcs.clear(disownDC);
+        temps->dcs.deleteTemporaries();
 }
 
 void AfxEndThreadTemps()
@@ -282,8 +220,8 @@ void AfxEndThreadTemps()
     ThreadTemps* temps = existingTemps();
     if (!temps)
         return;
-    temps->gdi.clear(disownGdi);
-    temps->dcs.clear(disownDC);
+    temps->gdi.deleteTemporaries();
+    temps->dcs.deleteTemporaries();
     tempSlot.Set(nullptr);
     delete temps;
 }
@@ -296,5 +234,5 @@ void AfxFreeTempStorage()
 int AFX_CDECL AfxDiagGetTempGdiCount(void)
 {
     ThreadTemps* temps = existingTemps();
-    return temps ? static_cast<int>(temps->gdi.size() + temps->dcs.size()) : 0;
+    return temps ? temps->gdi.temporaryCount() + temps->dcs.temporaryCount() : 0;
 }
