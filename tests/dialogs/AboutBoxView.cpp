@@ -1,7 +1,5 @@
 #include "AboutBoxView.h"
 
-#include "ShownDialog.h"
-
 #include <commctrl.h>
 
 namespace {
@@ -45,38 +43,6 @@ BOOL CALLBACK askTooltip(HWND window, LPARAM data)
 }
 
 } // namespace
-
-AboutDialogDriver* AboutDialogDriver::current_ = nullptr;
-
-AboutDialogDriver::AboutDialogDriver(std::vector<Step> steps) : steps_(std::move(steps))
-{
-    current_ = this;
-    timer_ = SetTimer(nullptr, 0, 10, onTimer);
-}
-
-AboutDialogDriver::~AboutDialogDriver()
-{
-    if (timer_)
-        KillTimer(nullptr, timer_);
-    current_ = nullptr;
-}
-
-void CALLBACK AboutDialogDriver::onTimer(HWND, UINT, UINT_PTR, DWORD)
-{
-    if (current_)
-        current_->tick();
-}
-
-void AboutDialogDriver::tick()
-{
-    HWND box = findShownDialog(GetCurrentThreadId());
-    if (!box)
-        return;
-    if (next_ < steps_.size())
-        steps_[next_++](box);
-    else if (++idleTicks_ == kIdleTicksToClose)
-        PostMessageW(box, WM_CLOSE, 0, 0);
-}
 
 int tooltipWindows()
 {

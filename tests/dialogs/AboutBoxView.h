@@ -1,42 +1,10 @@
-// Plays the user of the calling thread's About box: once the box is up,
-// runs a list of steps from inside its modal loop (one per tick of a thread
-// timer, so that messages are handled between them), and reads the box as
-// a user sees it.
+// Reading a shown About box as its user sees it: tooltips, link targets,
+// where its items sit, the fonts they draw with, and the pictures it shows.
 #pragma once
-
-#include "ShownDialog.h"
 
 #include <windows.h>
 
-#include <functional>
 #include <string>
-#include <vector>
-
-class AboutDialogDriver {
-public:
-    using Step = std::function<void(HWND)>;
-    explicit AboutDialogDriver(std::vector<Step> steps);
-    ~AboutDialogDriver();
-    AboutDialogDriver(const AboutDialogDriver&) = delete;
-    AboutDialogDriver& operator=(const AboutDialogDriver&) = delete;
-
-    // Steps run so far; the box is closed if it is still up a while after
-    // the last one, so that a fault fails the test instead of hanging it.
-    size_t stepsRun() const { return next_; }
-    bool closedTheBox() const { return idleTicks_ >= kIdleTicksToClose; }
-
-private:
-    static void CALLBACK onTimer(HWND, UINT, UINT_PTR, DWORD);
-    void tick();
-
-    static const int kIdleTicksToClose = 500;
-
-    std::vector<Step> steps_;
-    size_t next_ = 0;
-    int idleTicks_ = 0;
-    UINT_PTR timer_ = 0;
-    static AboutDialogDriver* current_;
-};
 
 // Tooltip windows of the calling thread.
 int tooltipWindows();

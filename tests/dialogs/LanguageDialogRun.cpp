@@ -1,5 +1,6 @@
-#include "LanguageDialogDriver.h"
+#include "LanguageDialogRun.h"
 
+#include "DialogDriver.h"
 #include "LexorinUILanguageMgr.h"
 #include "ShownDialog.h"
 
@@ -9,46 +10,19 @@
 
 namespace {
 
-struct Pending {
-    DialogEnd end;
-    LanguageDialogAction act;
-    LanguageDialogView view;
-    UINT_PTR timer = 0;
-};
-
-// The one run of this thread; the dialog is modal, so runs do not overlap.
-Pending* pending = nullptr;
-
 void end(HWND dialog, DialogEnd how)
 {
     switch (how) {
     case DialogEnd::Ok:
-        SendMessageW(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+        click(dialog, IDOK);
         break;
     case DialogEnd::Cancel:
-        SendMessageW(GetDlgItem(dialog, IDCANCEL), BM_CLICK, 0, 0);
+        click(dialog, IDCANCEL);
         break;
     case DialogEnd::Close:
         SendMessageW(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
         break;
     }
-}
-
-// Polls until the dialog is visible: the modal loop shows it once idle.
-void CALLBACK onTimer(HWND, UINT, UINT_PTR, DWORD)
-{
-    if (!pending)
-        return;
-    HWND dialog = findShownDialog(GetCurrentThreadId());
-    if (!dialog)
-        return;
-    Pending* run = pending;
-    KillTimer(nullptr, run->timer);
-    run->timer = 0;
-    run->view = readLanguageDialog(dialog);
-    if (run->act)
-        run->act(dialog, run->view);
-    end(dialog, run->end);
 }
 
 } // namespace
@@ -96,16 +70,15 @@ bool selectLanguage(HWND dialog, unsigned id)
 LanguageDialogRun runLanguageDialog(unsigned* language, int showSubLanguage, int showFlags, DialogEnd how,
                                     LanguageDialogAction act)
 {
-    Pending run{how, std::move(act), {}, 0};
-    pending = &run;
-    run.timer = SetTimer(nullptr, 0, 20, onTimer);
-    LanguageDialogRun result;
-    result.result = CT_LanguageDialog::sb_Show(language, showSubLanguage, showFlags);
-    if (run.timer)
-        KillTimer(nullptr, run.timer);
-    pending = nullptr;
-    result.view = run.view;
-    return result;
+    LanguageDialogRun run;
+    DialogDriver driver([&](HWND dialog) {
+        run.view = readLanguageDialog(dialog);
+        if (act)
+            act(dialog, run.view);
+        end(dialog, how);
+    });
+    run.result = CT_LanguageDialog::sb_Show(language, showSubLanguage, showFlags);
+    return run;
 }
 
 std::vector<unsigned> identifiers(const LanguageDialogView& view)

@@ -5,10 +5,12 @@
 #include "AboutBoxView.h"
 #include "AboutTestIds.h"
 #include "DAZ32.h"
+#include "DialogDriver.h"
 #include "GdiCounter.h"
 #include "ImportPatch.h"
 #include "LinkTestActions.h"
 #include "OpenTrace.h"
+#include "ShownDialog.h"
 
 #include <Dialogs/Dialogs.h>
 #include <Dialogs/TemplateIds.h>
@@ -66,9 +68,9 @@ protected:
             FreeLibrary(language);
     }
 
-    BOOL show(std::vector<AboutDialogDriver::Step> steps)
+    BOOL show(std::vector<DialogDriver::Step> steps)
     {
-        AboutDialogDriver driver(std::move(steps));
+        DialogDriver driver(std::move(steps));
         const BOOL result = CT_AboutDialog::sb_Show(&parameters);
         closedByDriver = driver.closedTheBox();
         return result;
@@ -113,7 +115,7 @@ TEST(AboutParameters, StartEmptyAndAssignmentCopiesEveryField)
 
 TEST(AboutShow, ANullRecordShowsNothing)
 {
-    AboutDialogDriver driver({pressOK});
+    DialogDriver driver(pressOK);
     EXPECT_FALSE(CT_AboutDialog::sb_Show(nullptr));
     EXPECT_EQ(driver.stepsRun(), 0u);
 }
@@ -302,7 +304,7 @@ TEST(AboutSmallPrintChild, DISABLED_TheOldSystemFaceGetsSmallArial)
     HGDIOBJ smallPrintFont = nullptr, textFont = nullptr, smallArial = nullptr;
     std::wstring face;
     unsigned hiresDuring = 0, size = 0;
-    AboutDialogDriver driver({[&](HWND box) {
+    DialogDriver driver({[&](HWND box) {
                                   HWND smallPrint = GetDlgItem(box, IDC_ABOUT_SMALL_PRINT);
                                   smallPrintFont = reinterpret_cast<HGDIOBJ>(SendMessageW(smallPrint, WM_GETFONT, 0, 0));
                                   textFont = reinterpret_cast<HGDIOBJ>(
@@ -374,7 +376,7 @@ TEST(AboutSmallPrint, TheOldSystemFaceGetsSmallArialInAFreshProcess)
 
 TEST_F(AboutBox, NothingIsLeftOnceTheBoxHasGone)
 {
-    auto workout = std::vector<AboutDialogDriver::Step>{
+    auto workout = std::vector<DialogDriver::Step>{
         [](HWND box) { repaint(box); },
         [](HWND box) {
             HWND product = GetDlgItem(box, IDC_ABOUT_PRODUCT_LINK);

@@ -4,8 +4,10 @@
 // no other program sees these modules.
 #include "AboutBoxView.h"
 #include "DAZ32.h"
+#include "DialogDriver.h"
 #include "GdiCounter.h"
 #include "LexorinUILanguageMgr.h"
+#include "ShownDialog.h"
 
 #include <Dialogs/Dialogs.h>
 #include <Dialogs/TemplateIds.h>
@@ -43,7 +45,7 @@ TEST_F(AboutTemplateFault, AMissingTemplateGivesFalseAndShowsNothing)
 {
     ASSERT_TRUE(CT_UILanguageMgr::spco_GetUILanguageMgr()->b_SetLanguage(0x0409));
     expectNothingLeft([&] {
-        AboutDialogDriver driver({pressOK});
+        DialogDriver driver(pressOK);
         EXPECT_FALSE(CT_AboutDialog::sb_Show(&parameters));
         EXPECT_EQ(driver.stepsRun(), 0u);
     });
@@ -55,7 +57,7 @@ TEST_F(AboutTemplateFault, ATemplateWithoutPictureItemsStillRunsWithoutPictures)
     expectNothingLeft([&] {
         std::wstring caption;
         int links = -1;
-        AboutDialogDriver driver({[&](HWND box) {
+        DialogDriver driver({[&](HWND box) {
                                       repaint(box);
                                       caption = windowText(box);
                                       links = tooltipWindows();

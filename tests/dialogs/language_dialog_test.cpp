@@ -5,7 +5,7 @@
 #include "BasisDiagnostics.h"
 #include "GdiCounter.h"
 #include "ImportPatch.h"
-#include "LanguageDialogDriver.h"
+#include "LanguageDialogRun.h"
 #include "LexorinInterface.h"
 #include "LexorinUILanguageMgr.h"
 

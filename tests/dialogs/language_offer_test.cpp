@@ -4,7 +4,7 @@
 // library's modules, the system's locales and its default font.
 #include "GdiCounter.h"
 #include "ImportPatch.h"
-#include "LanguageDialogDriver.h"
+#include "LanguageDialogRun.h"
 #include "LexorinInterface.h"
 #include "LexorinUILanguageMgr.h"
 #include "TopDownDib.h"

@@ -4,10 +4,10 @@
 // loop. The tip search itself is also driven straight, on a dialog object
 // that is never shown.
 #include "DAZ32.h"
+#include "DialogDriver.h"
 #include "GdiCounter.h"
 #include "ImportPatch.h"
 #include "LexorinUILanguageMgr.h"
-#include "DialogDriver.h"
 #include "TipTestStrings.h"
 
 #include <Dialogs/Dialogs.h>
@@ -45,7 +45,7 @@ TipRun show(const Parameters& parameters, int showAtStartup, unsigned tip, int e
             const std::function<void(HWND)>& act = {})
 {
     TipRun run;
-    TipDialogDriver driver([&](HWND dialog) {
+    DialogDriver driver([&](HWND dialog) {
         run.shown = true;
         run.caption = windowText(dialog);
         run.heading = itemText(dialog, IDC_TIP_HEADING);
@@ -332,7 +332,7 @@ TEST_F(TipOfTheDay, NullArgumentsShowNothingAndChangeNothing)
     const Parameters tips = range(IDS_TIPS_FIRST, IDS_TIPS_LAST);
     int showAtStartup = 7;
     unsigned tip = 3;
-    TipDialogDriver driver([](HWND dialog) { click(dialog, IDCANCEL); });
+    DialogDriver driver([](HWND dialog) { click(dialog, IDCANCEL); });
     CT_TipoftheDayDialog::sv_Show(nullptr, &showAtStartup, &tip);
     CT_TipoftheDayDialog::sv_Show(&tips, nullptr, &tip);
     CT_TipoftheDayDialog::sv_Show(&tips, &showAtStartup, nullptr);

@@ -1,10 +1,10 @@
 // Counts past their arrays and numbers no table holds: a splash record that
 // claims more than its ten texts, texts placed far outside the window, and
 // language identifiers that name no language.
+#include "DialogDriver.h"
 #include "DibTestSupport.h"
 #include "HardeningSupport.h"
 #include "SplashHost.h"
-#include "DialogDriver.h"
 
 #include <Dialogs/Dialogs.h>
 #include <Dialogs/TemplateIds.h>
@@ -145,7 +145,7 @@ TEST_F(SplashTexts, TextsPlacedAtTheEndsOfTheNumberRangeDrawNothingThere)
 LRESULT confirmLanguage(unsigned& language)
 {
     LRESULT selection = -2;
-    TipDialogDriver driver([&selection](HWND box) {
+    DialogDriver driver([&selection](HWND box) {
         selection = SendDlgItemMessageW(box, IDC_LANGUAGE_LIST, CB_GETCURSEL, 0, 0);
         click(box, IDOK);
     });

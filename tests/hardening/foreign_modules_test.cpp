@@ -4,10 +4,11 @@
 // every text empty, the dialogs still run and close as usual, and nothing
 // is left behind.
 #include "AboutBoxView.h"
+#include "DialogDriver.h"
 #include "DibTestSupport.h"
 #include "HardeningSupport.h"
+#include "ShownDialog.h"
 #include "SplashHost.h"
-#include "DialogDriver.h"
 
 #include <Dialogs/Dialogs.h>
 #include <Dialogs/TemplateIds.h>
@@ -86,7 +87,7 @@ struct AboutView {
 };
 
 // Reads the box as shown, then presses OK.
-AboutDialogDriver::Step readAndConfirm(AboutView& view)
+DialogDriver::Step readAndConfirm(AboutView& view)
 {
     return [&view](HWND box) {
         repaint(box);
@@ -110,7 +111,7 @@ AboutDialogDriver::Step readAndConfirm(AboutView& view)
 
 BOOL showAbout(const CT_AboutDialog::st_Parameters& parameters, AboutView& view)
 {
-    AboutDialogDriver driver({readAndConfirm(view)});
+    DialogDriver driver(readAndConfirm(view));
     const BOOL result = CT_AboutDialog::sb_Show(&parameters);
     EXPECT_FALSE(driver.closedTheBox()) << "the box did not take OK";
     EXPECT_EQ(driver.stepsRun(), 1u);
@@ -153,7 +154,7 @@ TipView showTips(HINSTANCE module)
 {
     const CT_TipoftheDayDialog::st_Parameters range = {module, 100, 104};
     TipView view;
-    TipDialogDriver driver([&view](HWND box) {
+    DialogDriver driver([&view](HWND box) {
         view.caption = windowText(box);
         view.text = itemText(box, IDC_TIP_TEXT);
         click(box, IDC_TIP_NEXT);

@@ -5,9 +5,11 @@
 // nothing is cut short into something else.
 #include "AboutBoxView.h"
 #include "BrowseWindowWatcher.h"
+#include "DialogDriver.h"
 #include "DibTestSupport.h"
 #include "HardeningSupport.h"
 #include "ImportPatch.h"
+#include "ShownDialog.h"
 #include "SplashHost.h"
 
 #include <Dialogs/Dialogs.h>
@@ -232,10 +234,10 @@ TEST(LongTexts, AVersionOfThousandsOfCharactersIsShownWhole)
         parameters.co_Version.v_Set(version.c_str(), static_cast<unsigned>(-1));
         parameters.co_WebAddress.v_Set(version.c_str(), static_cast<unsigned>(-1));
         std::wstring line;
-        AboutDialogDriver driver({[&line](HWND box) {
+        DialogDriver driver([&line](HWND box) {
             line = fullText(GetDlgItem(box, IDC_ABOUT_VERSION));
             SendMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
-        }});
+        });
         EXPECT_TRUE(CT_AboutDialog::sb_Show(&parameters));
         EXPECT_NE(line.find(version), std::wstring::npos) << "a line of " << line.size() << " units";
         EXPECT_NE(line.find(L"77"), std::wstring::npos);

@@ -3,9 +3,9 @@
 // hands both values back as they came, and nothing is left behind. The
 // program runs from a folder of its own, beside copies of the library and
 // that one language module.
+#include "DialogDriver.h"
 #include "HardeningSupport.h"
 #include "LexorinUILanguageMgr.h"
-#include "DialogDriver.h"
 
 #include <Dialogs/Dialogs.h>
 #include <gtest/gtest.h>
@@ -25,7 +25,7 @@ TEST(MissingTemplates, NoDialogShowsAndEachReportsItsQuietFailure)
 {
     ASSERT_TRUE(CT_UILanguageMgr::spco_GetUILanguageMgr()->b_SetLanguage(0x0409));
     expectNothingLeft([] {
-        TipDialogDriver driver([](HWND box) { click(box, IDCANCEL); });
+        DialogDriver driver([](HWND box) { click(box, IDCANCEL); });
 
         const CT_TipoftheDayDialog::st_Parameters range = {GetModuleHandleW(nullptr), 100, 104};
         int showAtStartup = FALSE;

@@ -1,10 +1,10 @@
 // The modal dialogs shown and closed hundreds of times in one process, each
 // run played through like a user: everything they take comes back.
+#include "DialogDriver.h"
+#include "Hover.h"
 #include "LeakCounts.h"
 #include "LexorinUILanguageMgr.h"
-#include "Hover.h"
 #include "SoakIds.h"
-#include "DialogDriver.h"
 
 #include <Dialogs/Dialogs.h>
 #include <Dialogs/TemplateIds.h>
@@ -37,7 +37,7 @@ TEST(DialogSoak, AboutBox)
 
     soak("About box", kRounds, [&] {
         std::wstring caption;
-        TipDialogDriver player([&](HWND box) {
+        DialogDriver player([&](HWND box) {
             caption = windowText(box);
             repaint(box);
             hover(box, IDC_ABOUT_PRODUCT_LINK);
@@ -58,7 +58,7 @@ TEST(DialogSoak, TipOfTheDay)
     soak("Tip of the Day", kRounds, [&] {
         const unsigned shownLast = tip;
         std::wstring caption;
-        TipDialogDriver player([&](HWND box) {
+        DialogDriver player([&](HWND box) {
             caption = windowText(box);
             repaint(box);
             click(box, IDC_TIP_NEXT);
@@ -83,7 +83,7 @@ void soakLanguageDialog(const char* what, int showFlags)
         unsigned language = kEnglishUS;
         int entries = 0;
         bool flagsShown = false;
-        TipDialogDriver player([&](HWND box) {
+        DialogDriver player([&](HWND box) {
             HWND list = GetDlgItem(box, IDC_LANGUAGE_LIST);
             entries = static_cast<int>(SendMessageW(list, CB_GETCOUNT, 0, 0));
             flagsShown = SendMessageW(list, CBEM_GETIMAGELIST, 0, 0) != 0;

@@ -1,11 +1,11 @@
 // The splash window and a host's dialog of the library's controls, each
 // shown and closed hundreds of times in one process: everything they take
 // comes back.
-#include "LeakCounts.h"
+#include "DialogDriver.h"
 #include "Hover.h"
+#include "LeakCounts.h"
 #include "SoakHostDialog.h"
 #include "SoakIds.h"
-#include "DialogDriver.h"
 #include "SplashHost.h"
 
 #include <Dialogs/Dialogs.h>
@@ -96,7 +96,7 @@ TEST(WindowSoak, SplashClosedByAKeyPress)
 TEST(WindowSoak, HostDialogWithPicturesAndLinks)
 {
     soak("Host dialog with CT_BigBitmap pictures, links and a text link", kRounds, [&] {
-        TipDialogDriver player([&](HWND dialog) {
+        DialogDriver player([&](HWND dialog) {
             repaint(dialog);
             hover(dialog, IDC_SOAK_PRODUCT);
             hover(dialog, IDC_SOAK_LINK);

@@ -4,40 +4,82 @@
 
 namespace {
 
-// A box that is still up this many ticks after the action is closed, so that
-// a fault fails the test instead of hanging it.
+// Ticks of the timer (10 ms each, at the least) that a box may stay up
+// after the last step before it is closed, and that a box may take to show
+// or to go once closed before the loop is ended.
 const int kTicksToClose = 500;
+const int kTicksToGiveUp = 2000;
 
 } // namespace
 
-TipDialogDriver* TipDialogDriver::current_ = nullptr;
+DialogDriver* DialogDriver::current_ = nullptr;
 
-TipDialogDriver::TipDialogDriver(std::function<void(HWND)> action) : action_(std::move(action))
+DialogDriver::DialogDriver(Step action) : DialogDriver(nullptr, std::vector<Step>{std::move(action)})
+{
+}
+
+DialogDriver::DialogDriver(std::vector<Step> steps) : DialogDriver(nullptr, std::move(steps))
+{
+}
+
+DialogDriver::DialogDriver(const wchar_t* caption, Step action)
+    : DialogDriver(caption, std::vector<Step>{std::move(action)})
+{
+}
+
+DialogDriver::DialogDriver(const wchar_t* caption, std::vector<Step> steps)
+    : steps_(std::move(steps)), caption_(caption)
 {
     current_ = this;
     timer_ = SetTimer(nullptr, 0, 10, onTimer);
 }
 
-TipDialogDriver::~TipDialogDriver()
+DialogDriver::~DialogDriver()
 {
     if (timer_)
         KillTimer(nullptr, timer_);
     current_ = nullptr;
+    MSG message;
+    if (gaveUp_)
+        PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
 }
 
-void CALLBACK TipDialogDriver::onTimer(HWND, UINT, UINT_PTR, DWORD)
+void CALLBACK DialogDriver::onTimer(HWND, UINT, UINT_PTR, DWORD)
 {
-    TipDialogDriver* self = current_;
-    if (!self)
+    if (current_)
+        current_->tick();
+}
+
+void DialogDriver::tick()
+{
+    if (gaveUp_)
         return;
-    HWND dialog = findShownDialog(GetCurrentThreadId());
-    if (!dialog)
+    HWND box = findShownDialog(GetCurrentThreadId(), caption_);
+    if (!box) {
+        if (!shown_ && ++ticks_ == kTicksToGiveUp)
+            giveUp();
         return;
-    if (!self->acted_) {
-        self->acted_ = true;
-        self->dialog_ = dialog;
-        self->action_(dialog);
-    } else if (++self->ticksSinceAction_ == kTicksToClose) {
-        PostMessageW(dialog, WM_CLOSE, 0, 0);
     }
+    if (!shown_) {
+        shown_ = true;
+        ticks_ = 0;
+    }
+    if (next_ < steps_.size()) {
+        dialog_ = box;
+        steps_[next_++](box);
+        return;
+    }
+    ++ticks_;
+    if (ticks_ == kTicksToClose) {
+        closed_ = true;
+        PostMessageW(box, WM_CLOSE, 0, 0);
+    } else if (ticks_ == kTicksToClose + kTicksToGiveUp) {
+        giveUp();
+    }
+}
+
+void DialogDriver::giveUp()
+{
+    gaveUp_ = true;
+    PostQuitMessage(0);
 }

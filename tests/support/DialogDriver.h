@@ -1,7 +1,13 @@
-// Plays the user of a modal dialog box (the Tip of the Day box, and any box
-// of the soaks and the bad-input tests): once the calling thread's box is on
-// the screen, runs an action on it from inside its modal loop (through a
-// thread timer). ShownDialog.h has the helpers to read and press its items.
+// Plays the user of a modal dialog box of the calling thread: once the box
+// (the one with the caption given, else any) is on the screen, runs the
+// steps from inside its modal loop, one per tick of a thread timer, so that
+// the box handles its messages between them. ShownDialog.h has the helpers
+// to read and press its items.
+//
+// A box still up a while after the last step is closed (WM_CLOSE), and a
+// loop that outlasts that, or whose box never shows, is ended with WM_QUIT,
+// which the driver takes back out of the queue when it goes: a fault fails
+// the test instead of hanging it.
 #pragma once
 
 #include "ShownDialog.h"
@@ -9,26 +15,40 @@
 #include <windows.h>
 
 #include <functional>
-#include <string>
+#include <vector>
 
-class TipDialogDriver {
+class DialogDriver {
 public:
-    explicit TipDialogDriver(std::function<void(HWND)> action);
-    ~TipDialogDriver();
-    TipDialogDriver(const TipDialogDriver&) = delete;
-    TipDialogDriver& operator=(const TipDialogDriver&) = delete;
+    using Step = std::function<void(HWND)>;
 
-    bool acted() const { return acted_; }
+    explicit DialogDriver(Step action);
+    explicit DialogDriver(std::vector<Step> steps);
+    DialogDriver(const wchar_t* caption, Step action);
+    ~DialogDriver();
+    DialogDriver(const DialogDriver&) = delete;
+    DialogDriver& operator=(const DialogDriver&) = delete;
+
+    bool acted() const { return next_ > 0; }
+    size_t stepsRun() const { return next_; }
     // The box acted on; no longer a window once the run has ended.
     HWND dialog() const { return dialog_; }
+    // The driver closed the box: its steps had not ended it.
+    bool closedTheBox() const { return closed_; }
 
 private:
+    DialogDriver(const wchar_t* caption, std::vector<Step> steps);
     static void CALLBACK onTimer(HWND, UINT, UINT_PTR, DWORD);
+    void tick();
+    void giveUp();
 
-    std::function<void(HWND)> action_;
-    UINT_PTR timer_ = 0;
-    int ticksSinceAction_ = 0;
-    bool acted_ = false;
+    std::vector<Step> steps_;
+    const wchar_t* caption_;
+    size_t next_ = 0;
+    int ticks_ = 0;
+    bool shown_ = false;
+    bool closed_ = false;
+    bool gaveUp_ = false;
     HWND dialog_ = nullptr;
-    static TipDialogDriver* current_;
+    UINT_PTR timer_ = 0;
+    static DialogDriver* current_;
 };

@@ -2,23 +2,31 @@
 
 namespace {
 
-BOOL CALLBACK takeDialog(HWND window, LPARAM found)
+struct DialogSearch {
+    const wchar_t* caption;
+    HWND found;
+};
+
+BOOL CALLBACK takeDialog(HWND window, LPARAM data)
 {
+    auto* search = reinterpret_cast<DialogSearch*>(data);
     wchar_t name[16] = {};
     GetClassNameW(window, name, 16);
     if (lstrcmpW(name, L"#32770") != 0 || !IsWindowVisible(window))
         return TRUE;
-    *reinterpret_cast<HWND*>(found) = window;
+    if (search->caption && windowText(window) != search->caption)
+        return TRUE;
+    search->found = window;
     return FALSE;
 }
 
 } // namespace
 
-HWND findShownDialog(DWORD threadId)
+HWND findShownDialog(DWORD threadId, const wchar_t* caption)
 {
-    HWND dialog = nullptr;
-    EnumThreadWindows(threadId, takeDialog, reinterpret_cast<LPARAM>(&dialog));
-    return dialog;
+    DialogSearch search = {caption, nullptr};
+    EnumThreadWindows(threadId, takeDialog, reinterpret_cast<LPARAM>(&search));
+    return search.found;
 }
 
 std::wstring windowText(HWND window)

@@ -6,8 +6,9 @@
 
 #include <string>
 
-// The visible dialog box (class "#32770") of that thread, or null.
-HWND findShownDialog(DWORD threadId);
+// The visible dialog box (class "#32770") of that thread, the one with that
+// caption when one is given; null when there is none.
+HWND findShownDialog(DWORD threadId, const wchar_t* caption = nullptr);
 
 std::wstring windowText(HWND window);
 std::wstring itemText(HWND dialog, int id);

@@ -19,10 +19,6 @@ void registerPlainClass()
     registered = RegisterClassW(&wc) != 0;
 }
 
-// How many timer ticks a dialog may take to show, or to go after the
-// action, before the driver gives up.
-const int kMaxTicks = 2000;
-
 } // namespace
 
 void pumpPending()
@@ -86,65 +82,4 @@ COLORREF printedPixel(HWND hWnd, int x, int y)
     if (x < 0 || y < 0 || x >= rc.right || y >= rc.bottom)
         return CLR_INVALID;
     return pixels[static_cast<size_t>(y) * rc.right + x];
-}
-
-DialogDriver* DialogDriver::current_ = nullptr;
-
-DialogDriver::DialogDriver(LPCWSTR lpszCaption, std::function<void(HWND)> action)
-    : caption_(lpszCaption), action_(std::move(action)), timer_(0), ticks_(0), acted_(false), dialog_(nullptr)
-{
-    current_ = this;
-    timer_ = SetTimer(nullptr, 0, 10, onTimer);
-}
-
-DialogDriver::~DialogDriver()
-{
-    stop();
-    current_ = nullptr;
-    MSG msg;
-    PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
-}
-
-void DialogDriver::stop()
-{
-    if (timer_)
-        KillTimer(nullptr, timer_);
-    timer_ = 0;
-}
-
-// After acting, the driver watches the dialog go; one that stays is ended
-// with WM_QUIT as well, so that a dialog that ignores the action fails the
-// test instead of hanging it.
-void CALLBACK DialogDriver::onTimer(HWND, UINT, UINT_PTR, DWORD)
-{
-    DialogDriver* self = current_;
-    if (!self || !self->timer_)
-        return;
-    if (self->acted_) {
-        if (!IsWindow(self->dialog_))
-            self->stop();
-        else if (++self->ticks_ > kMaxTicks)
-            self->giveUp();
-        return;
-    }
-    HWND hDialog = FindWindowW(L"#32770", self->caption_);
-    if (hDialog && IsWindowVisible(hDialog)) {
-        self->acted_ = true;
-        self->dialog_ = hDialog;
-        self->ticks_ = 0;
-        self->action_(hDialog);
-    } else if (++self->ticks_ > kMaxTicks) {
-        self->giveUp();
-    }
-}
-
-void DialogDriver::giveUp()
-{
-    stop();
-    PostQuitMessage(0);
-}
-
-void clickButton(HWND hDialog, int nID)
-{
-    SendMessageW(GetDlgItem(hDialog, nID), BM_CLICK, 0, 0);
 }

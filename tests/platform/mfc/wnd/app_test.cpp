@@ -3,6 +3,7 @@
 // the main window owns modal dialogs and ends the pump when destroyed; and
 // a program started by AfxWinMain runs it all.
 #include "../ModuleTestSupport.h"
+#include "DialogDriver.h"
 #include "TestDialogIds.h"
 #include "WndTestSupport.h"
 

@@ -3,6 +3,8 @@
 // close box, data exchange both ways, the owner disabled meanwhile, the
 // modal loop's pre-translation, and dialogs that cannot be made.
 #include "../ModuleTestSupport.h"
+#include "DialogDriver.h"
+#include "ShownDialog.h"
 #include "TestDialogIds.h"
 #include "TestWindows.h"
 #include "WndTestSupport.h"
@@ -14,13 +16,6 @@ namespace {
 const wchar_t kDialogs[] = L"MfcTestDialogs.dll";
 const wchar_t kExchangeCaption[] = L"Exchange Test";
 const wchar_t kPlainCaption[] = L"Plain Test";
-
-CString itemText(HWND hDialog, int nID)
-{
-    wchar_t text[64] = {};
-    GetDlgItemTextW(hDialog, nID, text, 64);
-    return CString(text);
-}
 
 int selection(HWND hDialog, int nID)
 {
@@ -63,8 +58,8 @@ TEST_F(Dialogs, OkExchangesTheDataBothWays)
     } shown;
     DialogDriver driver(kExchangeCaption, [&](HWND hDialog) {
         shown.check = IsDlgButtonChecked(hDialog, IDC_CHECK);
-        shown.text = itemText(hDialog, IDC_TEXT);
-        shown.number = itemText(hDialog, IDC_NUMBER);
+        shown.text = itemText(hDialog, IDC_TEXT).c_str();
+        shown.number = itemText(hDialog, IDC_NUMBER).c_str();
         shown.index = selection(hDialog, IDC_COMBO);
         shown.indexEx = selection(hDialog, IDC_COMBOEX);
         CheckDlgButton(hDialog, IDC_CHECK, BST_UNCHECKED);
@@ -72,7 +67,7 @@ TEST_F(Dialogs, OkExchangesTheDataBothWays)
         SetDlgItemTextW(hDialog, IDC_NUMBER, L" -7 ");
         SendDlgItemMessageW(hDialog, IDC_COMBO, CB_SETCURSEL, 2, 0);
         SendDlgItemMessageW(hDialog, IDC_COMBOEX, CB_SETCURSEL, 0, 0);
-        clickButton(hDialog, IDOK);
+        click(hDialog, IDOK);
     });
     EXPECT_EQ(dlg.DoModal(), IDOK);
     ASSERT_TRUE(driver.acted());
@@ -98,7 +93,7 @@ TEST_F(Dialogs, OkExchangesTheDataBothWays)
 TEST_F(Dialogs, CancelEscAndTheCloseBoxKeepTheData)
 {
     const std::function<void(HWND)> endings[] = {
-        [](HWND hDialog) { clickButton(hDialog, IDCANCEL); },
+        [](HWND hDialog) { click(hDialog, IDCANCEL); },
         [](HWND hDialog) { PostMessageW(hDialog, WM_KEYDOWN, VK_ESCAPE, 0); },
         [](HWND hDialog) { PostMessageW(hDialog, WM_SYSCOMMAND, SC_CLOSE, 0); },
     };
@@ -172,7 +167,7 @@ TEST_F(Dialogs, TheOwnerIsDisabledMeanwhileAndActiveAfterwards)
         DialogDriver driver(kPlainCaption, [&](HWND hDialog) {
             dialogOwner = GetWindow(hDialog, GW_OWNER);
             ownerEnabled = IsWindowEnabled(owner.handle());
-            clickButton(hDialog, IDOK);
+            click(hDialog, IDOK);
         });
         EXPECT_EQ(dlg.DoModal(), IDOK);
         EXPECT_EQ(dialogOwner, owner.handle());
@@ -184,7 +179,7 @@ TEST_F(Dialogs, TheOwnerIsDisabledMeanwhileAndActiveAfterwards)
     // An owner that was disabled before stays so.
     EnableWindow(owner.handle(), FALSE);
     CDialog dlg(IDD_PLAIN, CWnd::FromHandle(owner.handle()));
-    DialogDriver driver(kPlainCaption, [](HWND hDialog) { clickButton(hDialog, IDCANCEL); });
+    DialogDriver driver(kPlainCaption, [](HWND hDialog) { click(hDialog, IDCANCEL); });
     EXPECT_EQ(dlg.DoModal(), IDCANCEL);
     EXPECT_FALSE(IsWindowEnabled(owner.handle()));
 }
@@ -201,7 +196,7 @@ TEST_F(Dialogs, ADialogDestroyedDuringItsLoopEndsIt)
 TEST_F(Dialogs, TemplatesAreFoundByNameToo)
 {
     CDialog dlg(L"NAMEDPLAIN");
-    DialogDriver driver(L"Named Test", [](HWND hDialog) { clickButton(hDialog, IDOK); });
+    DialogDriver driver(L"Named Test", [](HWND hDialog) { click(hDialog, IDOK); });
     EXPECT_EQ(dlg.DoModal(), IDOK);
 }
 
@@ -257,8 +252,8 @@ TEST(DataExchange, NumbersOutOfRangeOrMalformedAreRefused)
     HWND hCount = createChild(wnd.m_hWnd, 1, ES_LEFT, L"EDIT", L"");
     HWND hOffset = createChild(wnd.m_hWnd, 2, ES_LEFT, L"EDIT", L"");
     ASSERT_TRUE(wnd.UpdateData(FALSE));
-    EXPECT_STREQ(itemText(wnd.m_hWnd, 1), L"7");
-    EXPECT_STREQ(itemText(wnd.m_hWnd, 2), L"3");
+    EXPECT_STREQ(itemText(wnd.m_hWnd, 1).c_str(), L"7");
+    EXPECT_STREQ(itemText(wnd.m_hWnd, 2).c_str(), L"3");
 
     SetWindowTextW(hCount, L"4294967295");
     SetWindowTextW(hOffset, L"-2147483648");
