@@ -1,5 +1,6 @@
 #include <Dialogs/HttpLink.h>
 
+#include "WholeText.h"
 #include "resource.h"
 
 #include <shellapi.h>
@@ -158,7 +159,7 @@ void CT_HttpLink::OnSize(UINT nType, int cx, int cy)
     if (co_URL.vn_GetLength() == 0) {
         CString text;
         GetWindowText(text);
-        co_URL.v_Set(static_cast<LPCTSTR>(text), static_cast<unsigned>(-1));
+        co_URL.v_Set(static_cast<LPCTSTR>(text), kWholeText);
     }
     vv_AdjustSize();
 }

@@ -7,6 +7,7 @@
 #include "LexorinUILanguageMgr.h"
 #include "LibraryState.h"
 #include "VersionLine.h"
+#include "WholeText.h"
 #include "resource.h"
 
 namespace {
@@ -87,7 +88,7 @@ BOOL CT_AboutDialog::OnInitDialog()
 
     if (!co_MakerLink.SubclassDlgItem(IDC_ABOUT_MAKER_LINK, this))
         return FALSE;
-    const CT_UString makerSite(kMakerWebAddress, static_cast<unsigned>(-1));
+    const CT_UString makerSite(kMakerWebAddress, kWholeText);
     co_MakerLink.v_SetURL(&makerSite);
 
     v_SetTexts();
@@ -139,11 +140,11 @@ void CT_AboutDialog::v_SetTexts()
 void CT_AboutDialog::v_SetSmallPrintFont()
 {
     CT_FontManager* manager = CT_FontManager::spco_GetFontManager();
-    if (manager->pcco_GetSystemDefaultFont()->co_FaceName.vi_Compare("MS Sans Serif", static_cast<unsigned>(-1), 0))
+    if (manager->pcco_GetSystemDefaultFont()->co_FaceName.vi_Compare("MS Sans Serif", kWholeText, 0))
         return;
     const HWND desktop = ::GetDesktopWindow();
     const HDC dc = ::GetDC(desktop);
-    const CT_UString face("Arial", static_cast<unsigned>(-1));
+    const CT_UString face("Arial", kWholeText);
     pco_SmallFont = manager->pco_Hire(dc, &face, 1, kSmallPrintPoints, 0, 0, 0, 0);
     if (pco_SmallFont)
         ::SendDlgItemMessageW(m_hWnd, IDC_ABOUT_SMALL_PRINT, WM_SETFONT,

@@ -1,10 +1,10 @@
 #include <Dialogs/SelectDirectory.h>
 
+#include "WholeText.h"
+
 #include <shlobj.h>
 
 namespace {
-
-const unsigned kWholeText = static_cast<unsigned>(-1);
 
 // What the shell hands out during one browse, given back on every way out.
 struct CT_ShellObjects {

@@ -1,5 +1,7 @@
 #include <Dialogs/DialogsDLLMain.h>
 
+#include "WholeText.h"
+
 namespace {
 const unsigned kVersion = 7;
 const unsigned kBuild = 320;
@@ -29,7 +31,7 @@ const CT_UString* CT_DialogsDLLMain::spcco_GetModuleName()
 
 void CT_DialogsDLLMain::sv_SetModuleName(const wchar_t* text)
 {
-    sco_ModuleName.v_Set(text, (unsigned)-1);
+    sco_ModuleName.v_Set(text, kWholeText);
     sn_Build = kBuild;
     sn_Version = kVersion;
 }

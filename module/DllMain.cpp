@@ -6,6 +6,7 @@
 
 #include "LexorinUILanguageMgr.h"
 #include "LibraryState.h"
+#include "WholeText.h"
 
 #include <afxdllx.h>
 
@@ -40,7 +41,7 @@ void v_ReadModuleFileName(HINSTANCE module, CT_UString* name)
     DWORD length = GetModuleFileNameW(module, buffer, 1024);
     if (length < 1024) {
         buffer[length] = 0;
-        name->v_Set(buffer, (unsigned)-1);
+        name->v_Set(buffer, kWholeText);
         return;
     }
     for (DWORD size = 4096; size <= 32768; size *= 4) {
@@ -50,7 +51,7 @@ void v_ReadModuleFileName(HINSTANCE module, CT_UString* name)
         length = GetModuleFileNameW(module, larger, size);
         if (length < size) {
             larger[length] = 0;
-            name->v_Set(larger, (unsigned)-1);
+            name->v_Set(larger, kWholeText);
             delete[] larger;
             return;
         }
@@ -76,7 +77,7 @@ BOOL b_ProcessAttach(HINSTANCE hInstance)
     CT_FileName fileName(CT_DialogsDLLMain::spcco_GetModuleName());
     CT_UString folder;
     fileName.b_GetPath(&folder);
-    CT_UString name("Dialogs", (unsigned)-1);
+    CT_UString name("Dialogs", kWholeText);
     sco_LanguageSwitch.v_Initialize(&folder, &name);
     CT_UILanguageMgr::spco_GetUILanguageMgr()->v_Register(&sco_LanguageSwitch);
     sb_Attached = TRUE;
