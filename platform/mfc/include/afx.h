@@ -145,7 +145,6 @@ public:
 
     BOOL IsKindOf(const CRuntimeClass* pClass) const;
     BOOL IsSerializable() const;
-    virtual void AssertValid() const;
 
     static CRuntimeClass classCObject;
     static CRuntimeClass* PASCAL _GetBaseClass();

@@ -63,7 +63,6 @@ public:
     // The tool's text (empty for an unknown tool).
     void GetText(CString& str, CWnd* pWnd, UINT_PTR nIDTool = 0) const;
     int GetToolCount() const;
-    void Activate(BOOL bActivate);
     // Passes a mouse message to the tooltip, which shows and hides the tip.
     void RelayEvent(LPMSG lpMsg);
 };
@@ -77,8 +76,6 @@ public:
 
     // The index of the new item, or -1.
     int InsertItem(const COMBOBOXEXITEM* pCBItem);
-    int DeleteItem(int iIndex);
-    BOOL GetItem(COMBOBOXEXITEM* pCBItem);
     // The list the control showed before, as a temporary object, or null.
     CImageList* SetImageList(CImageList* pImageList);
     CImageList* GetImageList() const;

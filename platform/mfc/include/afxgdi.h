@@ -94,14 +94,12 @@ public:
     CBrush() noexcept = default;
     // Empty wrappers when the brush cannot be made.
     explicit CBrush(COLORREF crColor);
-    CBrush(int nIndex, COLORREF crColor);
     explicit CBrush(CBitmap* pBitmap);
 
     static CBrush* PASCAL FromHandle(HBRUSH hBrush);
     operator HBRUSH() const noexcept { return static_cast<HBRUSH>(m_hObject); }
 
     BOOL CreateSolidBrush(COLORREF crColor);
-    BOOL CreateHatchBrush(int nIndex, COLORREF crColor);
     BOOL CreatePatternBrush(CBitmap* pBitmap);
     BOOL CreateBrushIndirect(const LOGBRUSH* lpLogBrush);
     // The system's brush for colour nIndex; it belongs to the system and is
@@ -139,7 +137,6 @@ public:
     // From the module that AfxFindResourceHandle names for the bitmap.
     BOOL LoadBitmap(LPCTSTR lpszResourceName);
     BOOL LoadBitmap(UINT nIDResource);
-    BOOL LoadOEMBitmap(UINT nIDBitmap);
     BOOL CreateBitmap(int nWidth, int nHeight, UINT nPlanes, UINT nBitcount, const void* lpBits);
     BOOL CreateBitmapIndirect(LPBITMAP lpBitmap);
     BOOL CreateCompatibleBitmap(CDC* pDC, int nWidth, int nHeight);
@@ -279,8 +276,6 @@ public:
     void FillSolidRect(int x, int y, int cx, int cy, COLORREF clr);
     BOOL Rectangle(int x1, int y1, int x2, int y2);
     BOOL Rectangle(LPCRECT lpRect);
-    BOOL Ellipse(int x1, int y1, int x2, int y2);
-    BOOL PatBlt(int x, int y, int nWidth, int nHeight, DWORD dwRop);
     // pSrcDC may be null for raster operations that take no source.
     BOOL BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, DWORD dwRop);
     BOOL StretchBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, int nSrcWidth,
@@ -297,7 +292,6 @@ public:
 
     int GetClipBox(LPRECT lpRect) const;
     BOOL DPtoLP(LPPOINT lpPoints, int nCount = 1) const;
-    BOOL LPtoDP(LPPOINT lpPoints, int nCount = 1) const;
 };
 
 // Painting a window between BeginPaint and EndPaint.

@@ -75,9 +75,6 @@
 #define ON_NOTIFY_REFLECT(wNotifyCode, memberFxn) \
     {WM_REFLECT_BASE + WM_NOTIFY, static_cast<WORD>(static_cast<int>(wNotifyCode)), 0, 0, AfxSigNotify_v, \
      AFX_CMD_HANDLER(void (AFX_MSG_CALL CCmdTarget::*)(NMHDR*, LRESULT*), memberFxn)},
-#define ON_NOTIFY_REFLECT_EX(wNotifyCode, memberFxn) \
-    {WM_REFLECT_BASE + WM_NOTIFY, static_cast<WORD>(static_cast<int>(wNotifyCode)), 0, 0, AfxSigNotify_b, \
-     AFX_CMD_HANDLER(BOOL (AFX_MSG_CALL CCmdTarget::*)(NMHDR*, LRESULT*), memberFxn)},
 // HBRUSH CtlColor(CDC*, UINT nCtlColor). A NULL brush leaves the colours to
 // the parent.
 #define ON_WM_CTLCOLOR_REFLECT() \

@@ -22,7 +22,6 @@ public:
         cy = static_cast<short>(HIWORD(dwSize));
     }
 
-    void SetSize(int newCX, int newCY) noexcept { cx = newCX; cy = newCY; }
 
     BOOL operator==(SIZE size) const noexcept { return cx == size.cx && cy == size.cy; }
     BOOL operator!=(SIZE size) const noexcept { return !(*this == size); }
@@ -55,7 +54,6 @@ public:
     void Offset(int xOffset, int yOffset) noexcept { x += xOffset; y += yOffset; }
     void Offset(POINT point) noexcept { Offset(point.x, point.y); }
     void Offset(SIZE size) noexcept { Offset(size.cx, size.cy); }
-    void SetPoint(int newX, int newY) noexcept { x = newX; y = newY; }
 
     BOOL operator==(POINT point) const noexcept { return x == point.x && y == point.y; }
     BOOL operator!=(POINT point) const noexcept { return !(*this == point); }
@@ -179,8 +177,6 @@ public:
     }
     void OffsetRect(POINT point) noexcept { OffsetRect(point.x, point.y); }
     void OffsetRect(SIZE size) noexcept { OffsetRect(size.cx, size.cy); }
-    void MoveToX(int x) noexcept { OffsetRect(x - left, 0); }
-    void MoveToY(int y) noexcept { OffsetRect(0, y - top); }
     void MoveToXY(int x, int y) noexcept { OffsetRect(x - left, y - top); }
     void MoveToXY(POINT point) noexcept { MoveToXY(point.x, point.y); }
 

@@ -1,5 +1,5 @@
-// Build configuration of the framework: import/export decoration, calling
-// conventions and the diagnostic macros that library code expects.
+// Build configuration of the framework: import/export decoration and calling
+// conventions.
 #pragma once
 
 #ifndef _UNICODE
@@ -10,18 +10,14 @@
 #define AFX_CLASS_IMPORT __declspec(dllimport)
 #define AFX_API_EXPORT __declspec(dllexport)
 #define AFX_API_IMPORT __declspec(dllimport)
-#define AFX_DATA_EXPORT __declspec(dllexport)
-#define AFX_DATA_IMPORT __declspec(dllimport)
 
 // _AFX_CORE_IMPL is defined only while MFC71U.DLL itself is compiled.
 #ifdef _AFX_CORE_IMPL
 #define AFX_CORE_CLASS AFX_CLASS_EXPORT
 #define AFX_CORE_API AFX_API_EXPORT
-#define AFX_CORE_DATA AFX_DATA_EXPORT
 #else
 #define AFX_CORE_CLASS AFX_CLASS_IMPORT
 #define AFX_CORE_API AFX_API_IMPORT
-#define AFX_CORE_DATA AFX_DATA_IMPORT
 #endif
 
 // An extension DLL defines _AFXEXT while it builds itself, so that its
@@ -29,26 +25,11 @@
 #ifdef _AFXEXT
 #define AFX_EXT_CLASS AFX_CLASS_EXPORT
 #define AFX_EXT_API AFX_API_EXPORT
-#define AFX_EXT_DATA AFX_DATA_EXPORT
 #else
 #define AFX_EXT_CLASS AFX_CLASS_IMPORT
 #define AFX_EXT_API AFX_API_IMPORT
-#define AFX_EXT_DATA AFX_DATA_IMPORT
 #endif
 
 #define AFXAPI __stdcall
 #define AFX_CDECL __cdecl
-#define AFX_INLINE inline
 #define afx_msg
-
-// Checks compile their argument (so that nothing becomes "unused") but never
-// evaluate it at run time and never show anything.
-#define ASSERT(f) ((void)sizeof(!(f)))
-#define VERIFY(f) ((void)(f))
-#define ASSERT_VALID(pOb) ((void)sizeof(pOb))
-#define ASSERT_KINDOF(class_name, object) ((void)sizeof(object))
-#define ASSERT_POINTER(p, type) ((void)sizeof(p))
-#define TRACE(...) ((void)0)
-#define UNUSED(x) ((void)(x))
-#define UNUSED_ALWAYS(x) ((void)(x))
-#define DEBUG_NEW new

@@ -56,8 +56,7 @@ enum AfxSig {
     AfxSig_lwl,       // LRESULT (WPARAM, LPARAM)
     AfxSigCmd_v,      // void () for a command
     AfxSigCmd_b,      // BOOL () for a command; FALSE passes it on
-    AfxSigNotify_v,   // void (NMHDR*, LRESULT*)
-    AfxSigNotify_b    // BOOL (NMHDR*, LRESULT*); FALSE passes it on
+    AfxSigNotify_v    // void (NMHDR*, LRESULT*)
 };
 
 struct AFX_MSGMAP_ENTRY {
@@ -157,7 +156,6 @@ class AFX_CORE_CLASS CWnd : public CCmdTarget {
 
 public:
     HWND m_hWnd;
-    HWND m_hWndOwner;      // set by SetOwner; otherwise the parent is the owner
     UINT m_nFlags;
     WNDPROC m_pfnSuper;    // the procedure the window had before the object took it over
     int m_nModalResult;
@@ -213,9 +211,7 @@ public:
     DWORD GetExStyle() const;
     // TRUE when the style changed; nFlags (SWP_*) also applies it to the frame.
     BOOL ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags = 0);
-    BOOL ModifyStyleEx(DWORD dwRemove, DWORD dwAdd, UINT nFlags = 0);
     int GetDlgCtrlID() const;
-    int SetDlgCtrlID(int nID);
 
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
     BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
@@ -226,8 +222,6 @@ public:
     int GetWindowText(LPTSTR lpszStringBuf, int nMaxCount) const;
     void GetWindowText(CString& rString) const;
     int GetWindowTextLength() const;
-    void SetFont(CFont* pFont, BOOL bRedraw = TRUE);
-    CFont* GetFont() const;
 
     void GetWindowRect(LPRECT lpRect) const;
     void GetClientRect(LPRECT lpRect) const;
@@ -262,9 +256,6 @@ public:
     static CWnd* PASCAL GetActiveWindow();
 
     CWnd* GetParent() const;
-    CWnd* GetOwner() const;
-    void SetOwner(CWnd* pOwnerWnd);
-    CWnd* GetTopLevelParent() const;
     CWnd* GetDlgItem(int nID) const;
     void GetDlgItem(int nID, HWND* phWnd) const;
     void SetDlgItemText(int nID, LPCTSTR lpszString);
@@ -430,7 +421,6 @@ public:
     BOOL PreTranslateMessage(MSG* pMsg) override;
 
     LPCTSTR m_lpszTemplateName;
-    UINT m_nIDHelp;
     CWnd* m_pParentWnd;
 
 protected:
@@ -453,19 +443,6 @@ class AFX_CORE_CLASS CStatic : public CWnd {
 public:
     CStatic() = default;
     BOOL Create(LPCTSTR lpszText, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID = 0xffff);
-    // The control shows the bitmap (with SS_BITMAP); the previous one is returned.
-    HBITMAP SetBitmap(HBITMAP hBitmap);
-    HBITMAP GetBitmap() const;
-};
-
-class AFX_CORE_CLASS CButton : public CWnd {
-    DECLARE_DYNAMIC(CButton)
-
-public:
-    CButton() = default;
-    BOOL Create(LPCTSTR lpszCaption, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
-    int GetCheck() const;
-    void SetCheck(int nCheck);
 };
 
 class AFX_CORE_CLASS CComboBox : public CWnd {
@@ -480,9 +457,6 @@ public:
     DWORD_PTR GetItemData(int nIndex) const;
     int SetItemData(int nIndex, DWORD_PTR dwItemData);
     int AddString(LPCTSTR lpszString);
-    int InsertString(int nIndex, LPCTSTR lpszString);
-    int DeleteString(UINT nIndex);
-    void ResetContent();
     // The index of the item whose whole text is lpszFind (case ignored),
     // searching after nIndexStart (-1: from the top); CB_ERR when none is.
     int FindStringExact(int nIndexStart, LPCTSTR lpszFind) const;

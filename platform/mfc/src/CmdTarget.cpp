@@ -63,11 +63,6 @@ BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO*
         (this->*reinterpret_cast<void (CCmdTarget::*)(NMHDR*, LRESULT*)>(pEntry->pfn))(pNotify->pNMHDR,
                                                                                        pNotify->pResult);
         return TRUE;
-    case AfxSigNotify_b:
-        if (!pNotify)
-            return FALSE;
-        return (this->*reinterpret_cast<BOOL (CCmdTarget::*)(NMHDR*, LRESULT*)>(pEntry->pfn))(pNotify->pNMHDR,
-                                                                                              pNotify->pResult);
     default:
         return FALSE;
     }

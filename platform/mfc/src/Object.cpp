@@ -151,10 +151,6 @@ BOOL CObject::IsSerializable() const
     return GetRuntimeClass()->m_wSchema != 0xFFFF;
 }
 
-void CObject::AssertValid() const
-{
-}
-
 CObject* AFXAPI AfxDynamicDownCast(CRuntimeClass* pClass, CObject* pObject)
 {
     return pObject && pObject->IsKindOf(pClass) ? pObject : nullptr;

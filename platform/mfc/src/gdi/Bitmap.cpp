@@ -20,11 +20,6 @@ BOOL CBitmap::LoadBitmap(UINT nIDResource)
     return LoadBitmap(MAKEINTRESOURCE(nIDResource));
 }
 
-BOOL CBitmap::LoadOEMBitmap(UINT nIDBitmap)
-{
-    return AttachNew(::LoadBitmap(nullptr, MAKEINTRESOURCE(nIDBitmap)));
-}
-
 BOOL CBitmap::CreateBitmap(int nWidth, int nHeight, UINT nPlanes, UINT nBitcount, const void* lpBits)
 {
     return AttachNew(::CreateBitmap(nWidth, nHeight, nPlanes, nBitcount, lpBits));

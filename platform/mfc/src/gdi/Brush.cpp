@@ -7,11 +7,6 @@ CBrush::CBrush(COLORREF crColor)
     CreateSolidBrush(crColor);
 }
 
-CBrush::CBrush(int nIndex, COLORREF crColor)
-{
-    CreateHatchBrush(nIndex, crColor);
-}
-
 CBrush::CBrush(CBitmap* pBitmap)
 {
     CreatePatternBrush(pBitmap);
@@ -25,11 +20,6 @@ CBrush* PASCAL CBrush::FromHandle(HBRUSH hBrush)
 BOOL CBrush::CreateSolidBrush(COLORREF crColor)
 {
     return AttachNew(::CreateSolidBrush(crColor));
-}
-
-BOOL CBrush::CreateHatchBrush(int nIndex, COLORREF crColor)
-{
-    return AttachNew(::CreateHatchBrush(nIndex, crColor));
 }
 
 BOOL CBrush::CreatePatternBrush(CBitmap* pBitmap)

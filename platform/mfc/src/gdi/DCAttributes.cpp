@@ -61,8 +61,3 @@ BOOL CDC::DPtoLP(LPPOINT lpPoints, int nCount) const
 {
     return m_hAttribDC && lpPoints && nCount >= 0 ? ::DPtoLP(m_hAttribDC, lpPoints, nCount) : FALSE;
 }
-
-BOOL CDC::LPtoDP(LPPOINT lpPoints, int nCount) const
-{
-    return m_hAttribDC && lpPoints && nCount >= 0 ? ::LPtoDP(m_hAttribDC, lpPoints, nCount) : FALSE;
-}

@@ -87,16 +87,6 @@ BOOL CDC::Rectangle(LPCRECT lpRect)
     return lpRect ? Rectangle(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom) : FALSE;
 }
 
-BOOL CDC::Ellipse(int x1, int y1, int x2, int y2)
-{
-    return m_hDC ? ::Ellipse(m_hDC, x1, y1, x2, y2) : FALSE;
-}
-
-BOOL CDC::PatBlt(int x, int y, int nWidth, int nHeight, DWORD dwRop)
-{
-    return m_hDC ? ::PatBlt(m_hDC, x, y, nWidth, nHeight, dwRop) : FALSE;
-}
-
 BOOL CDC::BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, DWORD dwRop)
 {
     if (!m_hDC)

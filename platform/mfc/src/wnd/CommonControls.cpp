@@ -57,11 +57,8 @@ CToolTipCtrl::~CToolTipCtrl()
 BOOL CToolTipCtrl::Create(CWnd* pParentWnd, DWORD dwStyle)
 {
     AfxInitCommonControls(ICC_BAR_CLASSES);
-    if (!CreateEx(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | dwStyle, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                  CW_USEDEFAULT, pParentWnd ? pParentWnd->m_hWnd : nullptr, nullptr))
-        return FALSE;
-    SetOwner(pParentWnd);
-    return TRUE;
+    return CreateEx(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | dwStyle, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                    CW_USEDEFAULT, pParentWnd ? pParentWnd->m_hWnd : nullptr, nullptr);
 }
 
 BOOL CToolTipCtrl::AddTool(CWnd* pWnd, LPCTSTR lpszText, LPCRECT lpRectTool, UINT_PTR nIDTool)
@@ -126,11 +123,6 @@ int CToolTipCtrl::GetToolCount() const
     return static_cast<int>(SendMessage(TTM_GETTOOLCOUNT));
 }
 
-void CToolTipCtrl::Activate(BOOL bActivate)
-{
-    SendMessage(TTM_ACTIVATE, bActivate);
-}
-
 void CToolTipCtrl::RelayEvent(LPMSG lpMsg)
 {
     if (m_hWnd && lpMsg)
@@ -150,18 +142,6 @@ int CComboBoxEx::InsertItem(const COMBOBOXEXITEM* pCBItem)
     if (!pCBItem)
         return -1;
     return static_cast<int>(SendMessage(CBEM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(pCBItem)));
-}
-
-int CComboBoxEx::DeleteItem(int iIndex)
-{
-    return static_cast<int>(SendMessage(CBEM_DELETEITEM, static_cast<WPARAM>(iIndex)));
-}
-
-BOOL CComboBoxEx::GetItem(COMBOBOXEXITEM* pCBItem)
-{
-    if (!pCBItem)
-        return FALSE;
-    return static_cast<BOOL>(SendMessage(CBEM_GETITEMW, 0, reinterpret_cast<LPARAM>(pCBItem)));
 }
 
 CImageList* CComboBoxEx::SetImageList(CImageList* pImageList)

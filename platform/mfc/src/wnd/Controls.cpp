@@ -2,37 +2,11 @@
 #include "WndInternal.h"
 
 IMPLEMENT_DYNAMIC(CStatic, CWnd)
-IMPLEMENT_DYNAMIC(CButton, CWnd)
 IMPLEMENT_DYNAMIC(CComboBox, CWnd)
 
 BOOL CStatic::Create(LPCTSTR lpszText, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
 {
     return CWnd::Create(L"STATIC", lpszText, dwStyle, rect, pParentWnd, nID);
-}
-
-HBITMAP CStatic::SetBitmap(HBITMAP hBitmap)
-{
-    return reinterpret_cast<HBITMAP>(SendMessage(STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(hBitmap)));
-}
-
-HBITMAP CStatic::GetBitmap() const
-{
-    return reinterpret_cast<HBITMAP>(SendMessage(STM_GETIMAGE, IMAGE_BITMAP, 0));
-}
-
-BOOL CButton::Create(LPCTSTR lpszCaption, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
-{
-    return CWnd::Create(L"BUTTON", lpszCaption, dwStyle, rect, pParentWnd, nID);
-}
-
-int CButton::GetCheck() const
-{
-    return static_cast<int>(SendMessage(BM_GETCHECK));
-}
-
-void CButton::SetCheck(int nCheck)
-{
-    SendMessage(BM_SETCHECK, static_cast<WPARAM>(nCheck));
 }
 
 BOOL CComboBox::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
@@ -68,22 +42,6 @@ int CComboBox::SetItemData(int nIndex, DWORD_PTR dwItemData)
 int CComboBox::AddString(LPCTSTR lpszString)
 {
     return static_cast<int>(SendMessage(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(lpszString)));
-}
-
-int CComboBox::InsertString(int nIndex, LPCTSTR lpszString)
-{
-    return static_cast<int>(
-        SendMessage(CB_INSERTSTRING, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(lpszString)));
-}
-
-int CComboBox::DeleteString(UINT nIndex)
-{
-    return static_cast<int>(SendMessage(CB_DELETESTRING, nIndex));
-}
-
-void CComboBox::ResetContent()
-{
-    SendMessage(CB_RESETCONTENT);
 }
 
 int CComboBox::FindStringExact(int nIndexStart, LPCTSTR lpszFind) const

@@ -15,7 +15,7 @@ CWnd::CWnd() : CWnd(nullptr)
 }
 
 CWnd::CWnd(HWND hWnd)
-    : m_hWnd(hWnd), m_hWndOwner(nullptr), m_nFlags(0), m_pfnSuper(nullptr), m_nModalResult(-1)
+    : m_hWnd(hWnd), m_nFlags(0), m_pfnSuper(nullptr), m_nModalResult(-1)
 {
 }
 

@@ -119,19 +119,9 @@ BOOL CWnd::ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags)
     return modifyLong(m_hWnd, GWL_STYLE, dwRemove, dwAdd, nFlags);
 }
 
-BOOL CWnd::ModifyStyleEx(DWORD dwRemove, DWORD dwAdd, UINT nFlags)
-{
-    return modifyLong(m_hWnd, GWL_EXSTYLE, dwRemove, dwAdd, nFlags);
-}
-
 int CWnd::GetDlgCtrlID() const
 {
     return ::GetDlgCtrlID(m_hWnd);
-}
-
-int CWnd::SetDlgCtrlID(int nID)
-{
-    return static_cast<int>(SetWindowLongPtrW(m_hWnd, GWLP_ID, nID));
 }
 
 LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) const
@@ -162,16 +152,6 @@ void CWnd::GetWindowText(CString& rString) const
 int CWnd::GetWindowTextLength() const
 {
     return ::GetWindowTextLengthW(m_hWnd);
-}
-
-void CWnd::SetFont(CFont* pFont, BOOL bRedraw)
-{
-    ::SendMessageW(m_hWnd, WM_SETFONT, reinterpret_cast<WPARAM>(pFont ? pFont->m_hObject : nullptr), bRedraw);
-}
-
-CFont* CWnd::GetFont() const
-{
-    return CFont::FromHandle(reinterpret_cast<HFONT>(::SendMessageW(m_hWnd, WM_GETFONT, 0, 0)));
 }
 
 void CWnd::GetWindowRect(LPRECT lpRect) const
@@ -288,21 +268,6 @@ CWnd* PASCAL CWnd::GetActiveWindow()
 CWnd* CWnd::GetParent() const
 {
     return FromHandle(::GetParent(m_hWnd));
-}
-
-CWnd* CWnd::GetOwner() const
-{
-    return m_hWndOwner ? FromHandle(m_hWndOwner) : GetParent();
-}
-
-void CWnd::SetOwner(CWnd* pOwnerWnd)
-{
-    m_hWndOwner = pOwnerWnd ? pOwnerWnd->m_hWnd : nullptr;
-}
-
-CWnd* CWnd::GetTopLevelParent() const
-{
-    return m_hWnd ? FromHandle(GetAncestor(m_hWnd, GA_ROOT)) : nullptr;
 }
 
 CWnd* CWnd::GetDlgItem(int nID) const
