@@ -14,8 +14,9 @@ int i_CopyDIB(HDC hDC, const RECT& target, const BYTE* pcn1_DIB, const RECT& sou
         return ::StretchDIBits(hDC, target.left, target.top, targetWidth, targetHeight, source.left, source.top,
                                sourceWidth, sourceHeight, bits, info, DIB_RGB_COLORS, SRCCOPY);
     }
-    // The system counts this copy's source rows from the bottom. Every row,
-    // however tall: a 16-bit count would keep height mod 65536.
+    // The system counts this copy's source rows from the bottom, for a
+    // picture stored top-down as well. Every row, however tall: a 16-bit
+    // count would keep height mod 65536.
     const unsigned rows = CT_DIBFormat::sn_Height(pcn1_DIB);
     return ::SetDIBitsToDevice(hDC, target.left, target.top, targetWidth, targetHeight, source.left,
                                static_cast<int>(rows) - source.bottom, 0, rows, bits, info, DIB_RGB_COLORS);
