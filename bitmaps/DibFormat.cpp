@@ -17,17 +17,34 @@ uint32_t n_Read32(const unsigned char* p)
 
 bool b_IsInfoHeader(const unsigned char* pcn1_DIB)
 {
-    return n_Read32(pcn1_DIB) == CT_DIBFormat::en_InfoHeaderSize;
+    return n_Read32(pcn1_DIB) >= CT_DIBFormat::en_InfoHeaderSize;
 }
 
-// Compression values of a 40-byte header.
+// Compression values of a Windows header.
 enum : uint32_t { en_RGB = 0, en_RLE8 = 1, en_RLE4 = 2, en_BitFields = 3 };
 
-// A 40-byte header of a bit-field picture is followed by its three colour
-// masks; the colour table, if any, and the bits come after them.
+// The longer headers hold the colour masks themselves from 52 bytes on; a
+// 40-byte header of a bit-field picture is followed by them, and the colour
+// table, if any, and the bits come after them.
+enum : uint32_t { en_MasksHeaderSize = 52 };
+
 size_t n_MasksSize(const unsigned char* pcn1_DIB)
 {
-    return b_IsInfoHeader(pcn1_DIB) && n_Read32(pcn1_DIB + 16) == en_BitFields ? 12 : 0;
+    return n_Read32(pcn1_DIB) == CT_DIBFormat::en_InfoHeaderSize && n_Read32(pcn1_DIB + 16) == en_BitFields ? 12 : 0;
+}
+
+// From 124 bytes on a header may name a colour profile that follows it,
+// linked (a file name) or embedded; its place counts from the header's start.
+enum : uint32_t { en_ProfileHeaderSize = 124, en_ProfileLinked = 0x4C494E4B, en_ProfileEmbedded = 0x4D424544 };
+
+bool b_ProfileFits(const unsigned char* pcn1_DIB, size_t size)
+{
+    if (n_Read32(pcn1_DIB) < en_ProfileHeaderSize)
+        return true;
+    const uint32_t colourSpace = n_Read32(pcn1_DIB + 56);
+    if (colourSpace != en_ProfileLinked && colourSpace != en_ProfileEmbedded)
+        return true;
+    return uint64_t(n_Read32(pcn1_DIB + 112)) + n_Read32(pcn1_DIB + 116) <= size;
 }
 
 unsigned n_BitCount(const unsigned char* pcn1_DIB)
@@ -62,7 +79,8 @@ uint64_t n_UncompressedSize(uint64_t width, uint64_t height, unsigned bitCount, 
 
 bool b_InfoIsReadable(const unsigned char* pcn1_DIB, size_t size)
 {
-    if (size < CT_DIBFormat::en_InfoHeaderSize)
+    const uint32_t headerSize = n_Read32(pcn1_DIB);
+    if (size < headerSize)
         return false;
     const int32_t width = static_cast<int32_t>(n_Read32(pcn1_DIB + 4));
     const int32_t height = static_cast<int32_t>(n_Read32(pcn1_DIB + 8));
@@ -71,7 +89,9 @@ bool b_InfoIsReadable(const unsigned char* pcn1_DIB, size_t size)
     const uint32_t compression = n_Read32(pcn1_DIB + 16);
     const uint32_t imageSize = n_Read32(pcn1_DIB + 20);
     const uint32_t coloursUsed = n_Read32(pcn1_DIB + 32);
-    if (width <= 0 || height <= 0 || planes != 1)
+    // A negative height stores the rows top-down; the lowest value has no
+    // positive counterpart to count them by.
+    if (width <= 0 || height == 0 || height == INT32_MIN || planes != 1)
         return false;
     if (bitCount != 1 && bitCount != 4 && bitCount != 8 && bitCount != 16 && bitCount != 24 && bitCount != 32)
         return false;
@@ -94,18 +114,26 @@ bool b_InfoIsReadable(const unsigned char* pcn1_DIB, size_t size)
     case en_BitFields:
         if (bitCount != 16 && bitCount != 32)
             return false;
+        // Masks that would begin inside a header and end after it.
+        if (headerSize > CT_DIBFormat::en_InfoHeaderSize && headerSize < en_MasksHeaderSize)
+            return false;
         break;
     default:
         return false;
     }
+    // Only uncompressed rows may be stored top-down.
+    if (height < 0 && compression != en_RGB && compression != en_BitFields)
+        return false;
+    if (!b_ProfileFits(pcn1_DIB, size))
+        return false;
 
     const uint64_t tableSize = uint64_t(CT_DIBFormat::sn_NumColors(pcn1_DIB)) * 4;
-    if (CT_DIBFormat::en_InfoHeaderSize + n_MasksSize(pcn1_DIB) + tableSize > size)
+    if (uint64_t(headerSize) + n_MasksSize(pcn1_DIB) + tableSize > size)
         return false;
     const uint64_t bitsOffset = CT_DIBFormat::sn_BitsOffset(pcn1_DIB);
     uint64_t bitsSize = imageSize;
     if (compression == en_RGB || compression == en_BitFields) {
-        bitsSize = n_UncompressedSize(uint32_t(width), uint32_t(height), bitCount, size);
+        bitsSize = n_UncompressedSize(uint32_t(width), CT_DIBFormat::sn_Height(pcn1_DIB), bitCount, size);
         if (bitsSize == 0)
             return false;
     }
@@ -144,7 +172,10 @@ unsigned CT_DIBFormat::sn_Width(const unsigned char* pcn1_DIB)
 
 unsigned CT_DIBFormat::sn_Height(const unsigned char* pcn1_DIB)
 {
-    return b_IsInfoHeader(pcn1_DIB) ? n_Read32(pcn1_DIB + 8) : n_Read16(pcn1_DIB + 6);
+    if (!b_IsInfoHeader(pcn1_DIB))
+        return n_Read16(pcn1_DIB + 6);
+    const uint32_t height = n_Read32(pcn1_DIB + 8);
+    return static_cast<int32_t>(height) < 0 ? 0u - height : height;
 }
 
 unsigned CT_DIBFormat::sn_NumColors(const unsigned char* pcn1_DIB)
@@ -168,13 +199,13 @@ size_t CT_DIBFormat::sn_BitsOffset(const unsigned char* pcn1_DIB)
     return size_t(sn_HeaderSize(pcn1_DIB)) + n_MasksSize(pcn1_DIB) + sn_PaletteSize(pcn1_DIB);
 }
 
-// Table entries are blue, green, red (and a reserved byte in the 40-byte
-// form, whose table follows the colour masks of a bit-field picture).
+// Table entries are blue, green, red (and a reserved byte in the Windows
+// form, whose table follows the colour masks of a 40-byte bit-field header).
 void CT_DIBFormat::sv_GetColour(const unsigned char* pcn1_DIB, unsigned index, unsigned char* pn1_Red,
                                 unsigned char* pn1_Green, unsigned char* pn1_Blue)
 {
     const unsigned char* entry = b_IsInfoHeader(pcn1_DIB)
-                                     ? pcn1_DIB + en_InfoHeaderSize + n_MasksSize(pcn1_DIB) + 4 * size_t(index)
+                                     ? pcn1_DIB + sn_HeaderSize(pcn1_DIB) + n_MasksSize(pcn1_DIB) + 4 * size_t(index)
                                      : pcn1_DIB + en_CoreHeaderSize + 3 * size_t(index);
     *pn1_Blue = entry[0];
     *pn1_Green = entry[1];
@@ -185,12 +216,7 @@ bool CT_DIBFormat::sb_IsReadable(const unsigned char* pcn1_DIB, size_t size)
 {
     if (!pcn1_DIB || size < 4)
         return false;
-    switch (sn_HeaderSize(pcn1_DIB)) {
-    case en_InfoHeaderSize:
+    if (b_IsInfoHeader(pcn1_DIB))
         return b_InfoIsReadable(pcn1_DIB, size);
-    case en_CoreHeaderSize:
-        return b_CoreIsReadable(pcn1_DIB, size);
-    default:
-        return false;
-    }
+    return sn_HeaderSize(pcn1_DIB) == en_CoreHeaderSize && b_CoreIsReadable(pcn1_DIB, size);
 }

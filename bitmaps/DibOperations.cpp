@@ -2,6 +2,7 @@
 // palette and drawing it.
 #include <Dialogs/BigBitmap.h>
 
+#include "DibDrawing.h"
 #include "DibLock.h"
 #include "DibResource.h"
 
@@ -94,31 +95,12 @@ BOOL CT_BigBitmap::b_PaintDIB(HDC hDC, RECT* lpDCRect, HDIB hDIB, RECT* lpDIBRec
     CT_DIBLock lock(hDIB);
     if (!lock.b_IsReadable())
         return FALSE;
-    BYTE* lpbi = lock.pn1_Get();
-    const void* bits = pv_FindDIBBits(lpbi);
-    const auto* info = reinterpret_cast<const BITMAPINFO*>(lpbi);
 
     HPALETTE hOldPal = nullptr;
     if (pPal)
         hOldPal = ::SelectPalette(hDC, static_cast<HPALETTE>(pPal->GetSafeHandle()), TRUE);
     ::SetStretchBltMode(hDC, COLORONCOLOR);
-
-    const int dcWidth = lpDCRect->right - lpDCRect->left;
-    const int dcHeight = lpDCRect->bottom - lpDCRect->top;
-    const int dibWidth = lpDIBRect->right - lpDIBRect->left;
-    const int dibHeight = lpDIBRect->bottom - lpDIBRect->top;
-    int nScans;
-    if (dcWidth == dibWidth && dcHeight == dibHeight) {
-        // Every row, however tall: a 16-bit count would keep height mod 65536.
-        const unsigned cyDIB = n_DIBHeight(lpbi);
-        nScans = ::SetDIBitsToDevice(hDC, lpDCRect->left, lpDCRect->top, dcWidth, dcHeight, lpDIBRect->left,
-                                     static_cast<int>(cyDIB) - lpDIBRect->bottom, 0, cyDIB, bits,
-                                     info, DIB_RGB_COLORS);
-    } else {
-        nScans = ::StretchDIBits(hDC, lpDCRect->left, lpDCRect->top, dcWidth, dcHeight, lpDIBRect->left,
-                                 lpDIBRect->top, dibWidth, dibHeight, bits, info, DIB_RGB_COLORS, SRCCOPY);
-    }
-
+    const int nScans = i_CopyDIB(hDC, *lpDCRect, lock.pn1_Get(), *lpDIBRect);
     if (hOldPal)
         ::SelectPalette(hDC, hOldPal, TRUE);
     return nScans;

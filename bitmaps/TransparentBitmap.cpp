@@ -1,14 +1,16 @@
 #include <Dialogs/TransparentBitmap.h>
 
+#include "DibDrawing.h"
+#include "DibFormat.h"
 #include "DibResource.h"
 
 namespace {
 
-// Checked in the module the framework will load the picture from.
-bool b_IsWholePicture(UINT nBitmapID)
+// In the first module the framework finds it in; null when missing or broken.
+const BYTE* pcn1_FindPicture(UINT nBitmapID)
 {
     const LPCTSTR name = MAKEINTRESOURCE(LOWORD(nBitmapID));
-    return pcn1_FindWholePicture(AfxFindResourceHandle(name, RT_BITMAP), name, nullptr) != nullptr;
+    return pcn1_FindWholePicture(AfxFindResourceHandle(name, RT_BITMAP), name, nullptr);
 }
 
 } // namespace
@@ -28,22 +30,26 @@ void CT_TransparentBitmap::v_SetBitmapID(UINT nBitmapID)
     n_BitmapID = nBitmapID;
 }
 
-// The resource is never changed: the colour goes into a memory copy. The
-// wrappers are declared so that they go in the order the copy needs: the
-// memory context first (still holding bitmap and brush), then the bitmap,
-// the brush, and the painting last.
+// The resource is never changed: the picture is drawn into a memory copy by
+// the same copy the bitmap object draws with, which reads every header form
+// and row order the checks accept (the system's bitmap loader reads fewer,
+// and some of them wrongly). The wrappers are declared so that they go in
+// the order the copy needs: the memory context first (still holding bitmap
+// and brush), then the bitmap, the brush, and the painting last.
 void CT_TransparentBitmap::OnPaint()
 {
     CPaintDC dc(this);
     CRect client;
     GetClientRect(&client);
     CBrush shadow(::GetSysColor(COLOR_BTNSHADOW));
-    CBitmap picture;
-    // A missing or broken picture paints nothing rather than measuring no bitmap.
-    if (!b_IsWholePicture(n_BitmapID) || !picture.LoadBitmap(LOWORD(n_BitmapID)))
+    // A missing or broken picture paints nothing.
+    const BYTE* dib = pcn1_FindPicture(n_BitmapID);
+    if (!dib)
         return;
-    BITMAP size = {};
-    if (!picture.GetBitmap(&size))
+    const RECT whole = {0, 0, static_cast<int>(CT_DIBFormat::sn_Width(dib)),
+                        static_cast<int>(CT_DIBFormat::sn_Height(dib))};
+    CBitmap picture;
+    if (!picture.CreateCompatibleBitmap(&dc, whole.right, whole.bottom))
         return;
     CDC memory;
     if (!memory.CreateCompatibleDC(&dc))
@@ -51,7 +57,10 @@ void CT_TransparentBitmap::OnPaint()
     // The objects selected before are not asked for: the context goes with
     // bitmap and brush still in it.
     memory.SelectObject(picture.m_hObject);
+    // What a run-length picture leaves out is background, as its white is.
+    memory.FillSolidRect(&whole, RGB(255, 255, 255));
+    i_CopyDIB(memory.m_hDC, whole, dib, whole);
     memory.SelectObject(shadow.m_hObject);
     memory.ExtFloodFill(0, 0, RGB(255, 255, 255), FLOODFILLSURFACE);
-    dc.BitBlt(client.left, client.top, size.bmWidth, size.bmHeight, &memory, 0, 0, SRCCOPY);
+    dc.BitBlt(client.left, client.top, whole.right, whole.bottom, &memory, 0, 0, SRCCOPY);
 }

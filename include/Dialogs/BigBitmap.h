@@ -44,6 +44,7 @@ public:
     CSize pco_GetDocSize() const { return co_DocSize; }
 
     // Readers of a packed DIB in memory; they trust the block they are given.
+    // Heights count rows, also of a picture stored top-down.
     unsigned n_DIBWidth(BYTE* lpbi) const;
     unsigned n_DIBHeight(BYTE* lpbi) const;
     unsigned n_DIBNumColors(BYTE* lpbi) const;

@@ -10,9 +10,10 @@
 // nothing else: the text, icon or frame of the item it is attached to never
 // shows. The white connected to the picture's top-left pixel takes the
 // button-shadow colour; white that other colours enclose stays white. The
-// bitmap is loaded again for every paint, so a change of the system colours
-// shows at the next one. A picture that is missing, or whose header, colour
-// table or bits do not fit inside its resource, paints nothing.
+// picture is drawn afresh for every paint, so a change of the system colours
+// shows at the next one. It is drawn as the bitmap object draws it, whatever
+// its header and row order; a picture that is missing, or whose header,
+// colour table or bits do not fit inside its resource, paints nothing.
 class DIALOGS_API CT_TransparentBitmap : public CStatic {
 public:
     // Only the low 16 bits of the identifier name the resource.

@@ -102,15 +102,17 @@ TEST_F(BigBitmapTest, ATwentyFourBitPictureHasNoTableAndNoPaletteAndIsDrawnAsSto
 }
 
 // Colours used 300 at 8 bits, a 12-byte header with 16-bit fields and
-// 3-byte entries, and run-length encoding: each read where the header says
-// and drawn as stored.
+// 3-byte entries, run-length encoding, rows stored top-down and a 124-byte
+// header: each read where the header says and drawn as stored, with the
+// palette of its colour table.
 TEST_F(BigBitmapTest, EveryHeaderFormPlacesItsTableAndBitsAsItSays)
 {
     struct Form {
         unsigned id, width, height, colours, tableBytes, bitsAt;
     };
     const Form forms[] = {{DIB_COLOURS300, 4, 2, 300, 1200, 1240}, {DIB_CORE4, 6, 4, 16, 48, 60},
-                          {DIB_RLE8, 4, 2, 4, 16, 56}};
+                          {DIB_RLE8, 4, 2, 4, 16, 56},           {DIB_QUAD8_TOP_DOWN, 8, 6, 256, 1024, 1064},
+                          {DIB_QUAD8_V5, 8, 6, 6, 24, 148}};
     for (const Form& form : forms) {
         CT_BigBitmap picture(nullptr, pictures.handle(), form.id, nullptr);
         ASSERT_TRUE(picture.h_GetHDIB()) << "picture " << form.id;
@@ -131,26 +133,52 @@ TEST_F(BigBitmapTest, EveryHeaderFormPlacesItsTableAndBitsAsItSays)
     }
 }
 
+// Rows stored top-down, a 124-byte header, and a 56-byte one holding the
+// masks of a top-down bit-field picture: the height counts rows.
+TEST_F(BigBitmapTest, TopDownRowsAndLongerHeadersGiveTheSizeInRows)
+{
+    for (unsigned id : {DIB_QUAD8_TOP_DOWN, DIB_QUAD8_V5, DIB_QUAD16_V3}) {
+        SCOPED_TRACE(id);
+        CT_BigBitmap picture(nullptr, pictures.handle(), id, nullptr);
+        ASSERT_TRUE(picture.h_GetHDIB());
+        EXPECT_EQ(picture.n_GetWidth(), 8u);
+        EXPECT_EQ(picture.n_GetHeight(), 6u);
+        EXPECT_EQ(picture.pco_GetDocSize(), CSize(8, 6));
+        EXPECT_EQ(picture.n_DIBHeight(LockedDIB(picture.h_GetHDIB()).get()), 6u);
+    }
+}
+
+// The same 8 x 6 quadrants stored bottom-up after a 40-byte header, stored
+// top-down, after a 124-byte header, and top-down with 5-6-5 bit fields
+// after a 56-byte header: each shows the right way up.
+const unsigned kQuadPictures[] = {DIB_QUAD8, DIB_QUAD8_TOP_DOWN, DIB_QUAD8_V5, DIB_QUAD16_V3};
+
 TEST_F(BigBitmapTest, OnDrawPutsThePictureAtTheDrawingPosition)
 {
-    const POINT at = {10, 20};
-    CT_BigBitmap picture(nullptr, pictures.handle(), DIB_QUAD8, &at);
-    DibCanvas canvas(40, 40);
-    picture.OnDraw(&canvas.dc);
-    EXPECT_EQ(firstQuadrantMismatch(canvas, at, 8, 6), -1);
-    EXPECT_EQ(canvas.painted(), 8 * 6) << "pixels outside (10, 20, 18, 26)";
+    for (unsigned id : kQuadPictures) {
+        SCOPED_TRACE(id);
+        const POINT at = {10, 20};
+        CT_BigBitmap picture(nullptr, pictures.handle(), id, &at);
+        DibCanvas canvas(40, 40);
+        picture.OnDraw(&canvas.dc);
+        EXPECT_EQ(firstQuadrantMismatch(canvas, at, 8, 6), -1);
+        EXPECT_EQ(canvas.painted(), 8 * 6) << "pixels outside (10, 20, 18, 26)";
+    }
 }
 
 TEST_F(BigBitmapTest, EqualRectanglesCopyThePartAskedForWithoutStretching)
 {
-    CT_BigBitmap picture(nullptr, pictures.handle(), DIB_QUAD8, nullptr);
-    DibCanvas canvas(16, 16);
-    // The top right quarter of the picture, counted from the top.
-    RECT part = {4, 0, 8, 3};
-    RECT target = {2, 5, 6, 8};
-    EXPECT_GT(picture.b_PaintDIB(canvas.dc.m_hDC, &target, picture.h_GetHDIB(), &part, nullptr), 0);
-    EXPECT_EQ(canvas.countOther(kQuadColours[1], target), 0);
-    EXPECT_EQ(canvas.painted(), 12);
+    for (unsigned id : kQuadPictures) {
+        SCOPED_TRACE(id);
+        CT_BigBitmap picture(nullptr, pictures.handle(), id, nullptr);
+        DibCanvas canvas(16, 16);
+        // The top right quarter of the picture, counted from the top.
+        RECT part = {4, 0, 8, 3};
+        RECT target = {2, 5, 6, 8};
+        EXPECT_GT(picture.b_PaintDIB(canvas.dc.m_hDC, &target, picture.h_GetHDIB(), &part, nullptr), 0);
+        EXPECT_EQ(canvas.countOther(kQuadColours[1], target), 0);
+        EXPECT_EQ(canvas.painted(), 12);
+    }
 }
 
 // A 1 x 65537 black picture, 1 bit per pixel, in moveable global memory.
@@ -190,21 +218,26 @@ TEST_F(BigBitmapTest, APictureTallerThanSixteenBitsOfRowsIsCopiedWhole)
 
 TEST_F(BigBitmapTest, ADestinationOnePixelWiderStretchesWithColourOnColour)
 {
-    CT_BigBitmap picture(nullptr, pictures.handle(), DIB_QUAD8, nullptr);
-    DibCanvas canvas(16, 16);
-    SetStretchBltMode(canvas.dc.m_hDC, BLACKONWHITE);
-    RECT whole = {0, 0, 8, 6};
-    RECT wider = {1, 1, 10, 7};
-    EXPECT_GT(picture.b_PaintDIB(canvas.dc.m_hDC, &wider, picture.h_GetHDIB(), &whole, picture.pco_GetDocPalette()),
-              0);
-    EXPECT_EQ(GetStretchBltMode(canvas.dc.m_hDC), COLORONCOLOR);
-    EXPECT_EQ(canvas.painted(), 9 * 6);
-    EXPECT_EQ(canvas.at(1, 1), kQuadColours[0]);
-    EXPECT_EQ(canvas.at(9, 1), kQuadColours[1]);
-    EXPECT_EQ(canvas.at(1, 6), kQuadColours[2]);
-    EXPECT_EQ(canvas.at(9, 6), kQuadColours[3]);
-    // The palette given is selected for the copy only.
-    EXPECT_NE(GetCurrentObject(canvas.dc.m_hDC, OBJ_PAL), picture.pco_GetDocPalette()->m_hObject);
+    for (unsigned id : kQuadPictures) {
+        SCOPED_TRACE(id);
+        CT_BigBitmap picture(nullptr, pictures.handle(), id, nullptr);
+        CPalette* palette = picture.pco_GetDocPalette();
+        DibCanvas canvas(16, 16);
+        SetStretchBltMode(canvas.dc.m_hDC, BLACKONWHITE);
+        RECT whole = {0, 0, 8, 6};
+        RECT wider = {1, 1, 10, 7};
+        EXPECT_GT(picture.b_PaintDIB(canvas.dc.m_hDC, &wider, picture.h_GetHDIB(), &whole, palette), 0);
+        EXPECT_EQ(GetStretchBltMode(canvas.dc.m_hDC), COLORONCOLOR);
+        EXPECT_EQ(canvas.painted(), 9 * 6);
+        EXPECT_EQ(canvas.at(1, 1), kQuadColours[0]);
+        EXPECT_EQ(canvas.at(9, 1), kQuadColours[1]);
+        EXPECT_EQ(canvas.at(1, 6), kQuadColours[2]);
+        EXPECT_EQ(canvas.at(9, 6), kQuadColours[3]);
+        // The palette given is selected for the copy only.
+        if (palette) {
+            EXPECT_NE(GetCurrentObject(canvas.dc.m_hDC, OBJ_PAL), palette->m_hObject);
+        }
+    }
 }
 
 TEST_F(BigBitmapTest, AMissingPictureOrANullPointerDrawsNothing)
@@ -348,25 +381,34 @@ TEST_F(BigBitmapTest, WithoutMemoryForTheDocumentPaletteThePictureIsDropped)
 }
 
 // Printing: the picture spans the page's width and keeps its proportions
-// in the printer's own resolutions across and down.
+// in the printer's own resolutions across and down, the right way up
+// whichever way its rows are stored and whatever its header.
 TEST_F(BigBitmapTest, OnAPrinterThePictureFillsThePageWidth)
 {
-    CT_BigBitmap picture(nullptr, pictures.handle(), DIB_CORE4, nullptr);
-    DibCanvas page(1400, 1000);
-    const int pageWidth = GetDeviceCaps(page.dc.m_hDC, HORZRES);
-    ASSERT_GT(pageWidth, 0);
-    ASSERT_LE(pageWidth, 1400);
-    ASSERT_EQ(GetDeviceCaps(page.dc.m_hDC, LOGPIXELSX), GetDeviceCaps(page.dc.m_hDC, LOGPIXELSY));
-    const int height = 4 * pageWidth / 6;   // truncated towards zero
-    ASSERT_LT(height, 1000);
+    struct Form {
+        unsigned id;
+        int width, height;
+    };
+    for (const Form& form : {Form{DIB_CORE4, 6, 4}, Form{DIB_QUAD8_TOP_DOWN, 8, 6}, Form{DIB_QUAD8_V5, 8, 6},
+                             Form{DIB_QUAD16_V3, 8, 6}}) {
+        SCOPED_TRACE(form.id);
+        CT_BigBitmap picture(nullptr, pictures.handle(), form.id, nullptr);
+        DibCanvas page(1400, 1000);
+        const int pageWidth = GetDeviceCaps(page.dc.m_hDC, HORZRES);
+        ASSERT_GT(pageWidth, 0);
+        ASSERT_LE(pageWidth, 1400);
+        ASSERT_EQ(GetDeviceCaps(page.dc.m_hDC, LOGPIXELSX), GetDeviceCaps(page.dc.m_hDC, LOGPIXELSY));
+        const int height = form.height * pageWidth / form.width;   // truncated towards zero
+        ASSERT_LT(height, 1000);
 
-    page.dc.m_bPrinting = TRUE;
-    picture.OnDraw(&page.dc);
-    EXPECT_EQ(page.at(0, 0), kQuadColours[0]);
-    EXPECT_EQ(page.at(pageWidth - 1, 0), kQuadColours[1]);
-    EXPECT_EQ(page.at(0, height - 1), kQuadColours[2]);
-    EXPECT_EQ(page.at(pageWidth - 1, height - 1), kQuadColours[3]);
-    EXPECT_EQ(page.painted(), pageWidth * height);
+        page.dc.m_bPrinting = TRUE;
+        picture.OnDraw(&page.dc);
+        EXPECT_EQ(page.at(0, 0), kQuadColours[0]);
+        EXPECT_EQ(page.at(pageWidth - 1, 0), kQuadColours[1]);
+        EXPECT_EQ(page.at(0, height - 1), kQuadColours[2]);
+        EXPECT_EQ(page.at(pageWidth - 1, height - 1), kQuadColours[3]);
+        EXPECT_EQ(page.painted(), pageWidth * height);
+    }
 }
 
 // Stands between the framework and GetDeviceCaps for one context: a printer

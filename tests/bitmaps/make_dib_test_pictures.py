@@ -23,6 +23,16 @@ def info_header(width, height, bits, compression=0, image_size=0, colours=0, pla
                        image_size, 2835, 2835, colours, 0)
 
 
+SRGB, EMBEDDED = 0x73524742, 0x4D424544
+
+
+def v5_header(width, height, bits, colours=0, masks=(0, 0, 0, 0), colour_space=SRGB, profile=(0, 0)):
+    """The 124-byte header: the 40-byte fields, four masks, the colour
+    space and its end points and gammas, intent, profile place and size."""
+    return (info_header(width, height, bits, colours=colours, size=124) + struct.pack("<4I", *masks) + struct.pack("<I", colour_space) + b"\0" * 48
+            + struct.pack("<4I", 4, profile[0], profile[1], 0))
+
+
 def core_header(width, height, bits):
     return struct.pack("<IHHHH", 12, width, height, 1, bits)
 
@@ -39,10 +49,20 @@ def padded(row):
     return row + b"\0" * (-len(row) % 4)
 
 
-def rows8(width, height, index):
-    """8-bit rows, bottom row first; index(x, y) with y = 0 at the top."""
+def row_order(height, top_down):
+    return range(height) if top_down else reversed(range(height))
+
+
+def rows8(width, height, index, top_down=False):
+    """8-bit rows, bottom row first unless top-down; index(x, y) with y = 0
+    at the top."""
     return b"".join(padded(bytes(index(x, y) for x in range(width)))
-                    for y in reversed(range(height)))
+                    for y in row_order(height, top_down))
+
+
+def rows16(width, height, pixel, top_down=False):
+    return b"".join(padded(b"".join(struct.pack("<H", pixel(x, y)) for x in range(width)))
+                    for y in row_order(height, top_down))
 
 
 def rows4(width, height, index):
@@ -64,6 +84,26 @@ def grey_ramp(count, start):
 def quad8():
     return (info_header(8, 6, 8) + table4(QUAD + grey_ramp(252, 4))
             + rows8(8, 6, quadrant(8, 6)))
+
+
+def quad8_top_down():
+    return (info_header(8, -6, 8) + table4(QUAD + grey_ramp(252, 4))
+            + rows8(8, 6, quadrant(8, 6), top_down=True))
+
+
+def quad8_v5():
+    return v5_header(8, 6, 8, colours=6) + table4(QUAD + grey_ramp(2, 4)) + rows8(8, 6, quadrant(8, 6))
+
+
+# 5-6-5 bits: red, green, blue, yellow.
+QUAD565 = [0xF800, 0x07E0, 0x001F, 0xFFE0]
+
+
+def quad16_v3():
+    """56 bytes: the 40-byte fields and four masks, the last for alpha."""
+    index = quadrant(8, 6)
+    return (info_header(8, -6, 16, compression=3, size=56) + struct.pack("<4I", 0xF800, 0x07E0, 0x001F, 0)
+            + rows16(8, 6, lambda x, y: QUAD565[index(x, y)], top_down=True))
 
 
 def rgb24():
@@ -102,6 +142,7 @@ def rle8(extra=0):
 
 def broken():
     whole = quad8()
+    tail = whole[40:]
     small_bits = rows8(4, 2, quadrant(4, 2))
     return {
         201: b"",
@@ -111,23 +152,26 @@ def broken():
         205: info_header(4, 2, 8, colours=200) + table4(QUAD) + small_bits,
         206: whole[:-1],
         207: core_header(6, 4, 4) + table3(QUAD + grey_ramp(6, 4)),
-        208: info_header(8, -6, 8) + whole[40:],
+        208: rle8()[:8] + struct.pack("<i", -2) + rle8()[12:],
         209: info_header(4, 2, 7) + table4(QUAD) + small_bits,
         210: info_header(0, 2, 8, colours=4) + table4(QUAD) + small_bits,
         211: info_header(0x40000000, 1, 32) + b"\0" * 16,
         212: rle8(extra=100),
         213: info_header(4, 2, 8, colours=0x10004) + table4(QUAD) + small_bits,
-        214: struct.pack("<I", 124) + whole[4:40] + b"\0" * 84 + whole[40:],
+        214: v5_header(8, 6, 8, colour_space=EMBEDDED, profile=(124 + len(tail) - 16, 32)) + tail,
         215: info_header(4, 2, 8, colours=4, planes=0) + table4(QUAD) + small_bits,
         216: info_header(1, 0x7FFFFFFF, 8, colours=4) + table4(QUAD) + small_bits,
         217: info_header(4, 2, 24, compression=4, image_size=16) + b"\xff\xd8" + b"\0" * 14,
         218: info_header(4, 2, 16, compression=3) + b"\0" * 4,
         219: info_header(4, 2, 24, colours=20000) + b"\0" * 80000 + b"\0" * 24,
+        220: info_header(2, 1, 16, compression=3, size=44) + b"\0" * 4 + struct.pack("<3I", 0xF800, 0x07E0, 0x001F)
+             + b"\0" * 4,
     }
 
 
 def pictures():
-    whole = {101: quad8(), 102: rgb24(), 103: colours300(), 104: core4(), 105: splash(), 106: rle8()}
+    whole = {101: quad8(), 102: rgb24(), 103: colours300(), 104: core4(), 105: splash(), 106: rle8(),
+             107: quad8_top_down(), 108: quad8_v5(), 109: quad16_v3()}
     whole.update(broken())
     return whole
 

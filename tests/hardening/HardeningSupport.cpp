@@ -97,3 +97,11 @@ int PictureHost::painted(const RECT* area) const
     ReleaseDC(item_, dc);
     return count;
 }
+
+COLORREF PictureHost::at(int x, int y) const
+{
+    HDC dc = GetDC(item_);
+    const COLORREF pixel = GetPixel(dc, x, y);
+    ReleaseDC(item_, dc);
+    return pixel;
+}

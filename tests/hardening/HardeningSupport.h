@@ -57,6 +57,8 @@ public:
     // Pixels of the item inside `area` (the whole item when null) that are
     // not of the host's colour.
     int painted(const RECT* area = nullptr) const;
+    // The item's pixel at (x, y) as the screen shows it.
+    COLORREF at(int x, int y) const;
 
 private:
     HWND host_ = nullptr;
