@@ -120,8 +120,8 @@ public:
     // The one manager; usable during static initialisation too.
     static CT_FontManager* spco_GetFontManager();
 
-    // The system's default dialog font (the message font of the system's
-    // non-client metrics), read once. The manager owns it.
+    // The system's default dialog font (the stock DEFAULT_GUI_FONT object,
+    // which the system keeps), read once.
     HFONT h_GetSystemDefaultFont();
     const CT_LogicalFont* pcco_GetSystemDefaultFont();
 

@@ -38,19 +38,17 @@ void v_Describe(CT_LogicalFont* font, const LOGFONTW& logFont, unsigned points)
     font->b_StrikeOut = logFont.lfStrikeOut != 0;
 }
 
-// The system's message font; the stock dialog font should the system not
-// answer.
+// The stock object that the system documents as the default font of dialog
+// boxes: its character set follows the system's code page (Shift-JIS in a
+// Japanese session), which the message font of the non-client metrics need
+// not. A font the system cannot describe leaves the defaults.
 void v_ReadSystemFont(CT_LogicalFont* font)
 {
+    font->h_Font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
     LOGFONTW logFont = {};
-    NONCLIENTMETRICSW metrics = {};
-    metrics.cbSize = sizeof metrics;
-    if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
-        logFont = metrics.lfMessageFont;
-    else
-        GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof logFont, &logFont);
+    if (GetObjectW(font->h_Font, sizeof logFont, &logFont) != sizeof logFont)
+        return;
     logFont.lfFaceName[LF_FACESIZE - 1] = 0;
-    font->h_Font = CreateFontIndirectW(&logFont);
     v_Describe(font, logFont, n_Points(logFont.lfHeight, i_PixelsPerInch(nullptr)));
 }
 
@@ -138,13 +136,18 @@ HFONT CT_FontManager::h_GetSystemDefaultFont()
     return pcco_GetSystemDefaultFont()->h_Font;
 }
 
-// Read once: later changes of the system's metrics leave it as it was.
+// Read once. The system keeps the stock font: it is not deleted with the
+// manager's description of it.
 const CT_LogicalFont* CT_FontManager::pcco_GetSystemDefaultFont()
 {
-    static CT_LogicalFont systemDefault;
+    struct StockFont {
+        CT_LogicalFont font;
+        ~StockFont() { font.h_Font = nullptr; }
+    };
+    static StockFont systemDefault;
     if (!pco_SystemDefault) {
-        v_ReadSystemFont(&systemDefault);
-        pco_SystemDefault = &systemDefault;
+        v_ReadSystemFont(&systemDefault.font);
+        pco_SystemDefault = &systemDefault.font;
     }
     return pco_SystemDefault;
 }

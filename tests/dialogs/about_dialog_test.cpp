@@ -282,43 +282,47 @@ TEST_F(AboutBox, AnyOtherSystemFaceLeavesTheSmallPrintInTheDialogFont)
     EXPECT_EQ(manager->n_GetHireCount(), hires);
 }
 
-// Run in a process of its own by the test below, while the system's message
-// font is "MS Sans Serif": the font manager reads it once, as the library
-// loads.
-TEST(AboutSmallPrintChild, DISABLED_TheOldSystemFaceGetsSmallArial)
+// The system's stock dialog font is "MS Shell Dlg" here, never the old face
+// of older systems: the test stands between the library and its one question
+// for the system font, and answers with a font of the old face.
+const CT_LogicalFont* oldSystemFace = nullptr;
+const CT_LogicalFont* __attribute__((thiscall)) reportOldSystemFace(CT_FontManager*)
 {
-    wchar_t readyName[64] = {};
-    ASSERT_TRUE(GetEnvironmentVariableW(L"ABOUT_CHILD_READY", readyName, 64));
-    HANDLE ready = OpenEventW(EVENT_MODIFY_STATE, FALSE, readyName);
-    ASSERT_NE(ready, nullptr);
-    SetEvent(ready);
-    CloseHandle(ready);
+    return oldSystemFace;
+}
 
+TEST_F(AboutBox, TheOldSystemFaceGetsSmallArial)
+{
     CT_FontManager* manager = CT_FontManager::spco_GetFontManager();
-    ASSERT_EQ(text(manager->pcco_GetSystemDefaultFont()->co_FaceName), L"MS Sans Serif");
+    const CT_UString oldFace("MS Sans Serif", static_cast<unsigned>(-1));
+    CT_LogicalFont* old = manager->pco_Hire(nullptr, &oldFace, 1, 8, 0, 0, 0, 0);
+    ASSERT_NE(old, nullptr);
+    oldSystemFace = old;
     const unsigned hires = manager->n_GetHireCount();
     const unsigned fonts = manager->n_GetFontCount();
-    CT_AboutDialog::st_Parameters parameters;
-    fillHostParameters(parameters);
 
     HGDIOBJ smallPrintFont = nullptr, textFont = nullptr, smallArial = nullptr;
     std::wstring face;
     unsigned hiresDuring = 0, size = 0;
-    DialogDriver driver({[&](HWND box) {
-                                  HWND smallPrint = GetDlgItem(box, IDC_ABOUT_SMALL_PRINT);
-                                  smallPrintFont = reinterpret_cast<HGDIOBJ>(SendMessageW(smallPrint, WM_GETFONT, 0, 0));
-                                  textFont = reinterpret_cast<HGDIOBJ>(
-                                      SendDlgItemMessageW(box, IDC_ABOUT_TEXT, WM_GETFONT, 0, 0));
-                                  face = fontFace(smallPrint);
-                                  hiresDuring = manager->n_GetHireCount();
-                                  const CT_UString arial("Arial", static_cast<unsigned>(-1));
-                                  CT_LogicalFont* same = manager->pco_Hire(nullptr, &arial, 1, 7, 0, 0, 0, 0);
-                                  smallArial = same ? same->h_Font : nullptr;
-                                  size = same ? same->n_Size : 0;
-                                  manager->v_Fire(same);
-                              },
-                              pressOK});
-    EXPECT_TRUE(CT_AboutDialog::sb_Show(&parameters));
+    {
+        ImportPatch patch(library(), "LexorinBasis.dll", "_ZN14CT_FontManager25pcco_GetSystemDefaultFontEv",
+                          reinterpret_cast<void*>(reportOldSystemFace));
+        ASSERT_TRUE(patch.ok());
+        EXPECT_TRUE(show({[&](HWND box) {
+                              HWND smallPrint = GetDlgItem(box, IDC_ABOUT_SMALL_PRINT);
+                              smallPrintFont = reinterpret_cast<HGDIOBJ>(SendMessageW(smallPrint, WM_GETFONT, 0, 0));
+                              textFont = reinterpret_cast<HGDIOBJ>(
+                                  SendDlgItemMessageW(box, IDC_ABOUT_TEXT, WM_GETFONT, 0, 0));
+                              face = fontFace(smallPrint);
+                              hiresDuring = manager->n_GetHireCount();
+                              const CT_UString arial("Arial", static_cast<unsigned>(-1));
+                              CT_LogicalFont* same = manager->pco_Hire(nullptr, &arial, 1, 7, 0, 0, 0, 0);
+                              smallArial = same ? same->h_Font : nullptr;
+                              size = same ? same->n_Size : 0;
+                              manager->v_Fire(same);
+                          },
+                          pressOK}));
+    }
     EXPECT_EQ(face, L"Arial");
     EXPECT_EQ(size, 7u);
     EXPECT_EQ(smallPrintFont, smallArial) << "the font hired from the manager, Arial of 7 points";
@@ -326,52 +330,8 @@ TEST(AboutSmallPrintChild, DISABLED_TheOldSystemFaceGetsSmallArial)
     EXPECT_EQ(hiresDuring, hires + 1);
     EXPECT_EQ(manager->n_GetHireCount(), hires) << "fired as the box went";
     EXPECT_EQ(manager->n_GetFontCount(), fonts);
-}
-
-TEST(AboutSmallPrint, TheOldSystemFaceGetsSmallArialInAFreshProcess)
-{
-    NONCLIENTMETRICSW saved = {};
-    saved.cbSize = sizeof saved;
-    ASSERT_TRUE(SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof saved, &saved, 0));
-    NONCLIENTMETRICSW changed = saved;
-    lstrcpyW(changed.lfMessageFont.lfFaceName, L"MS Sans Serif");
-    changed.lfMessageFont.lfHeight = -11;
-
-    const std::wstring readyName = L"AboutSmallPrintReady" + std::to_wstring(GetCurrentProcessId());
-    HANDLE ready = CreateEventW(nullptr, TRUE, FALSE, readyName.c_str());
-    ASSERT_NE(ready, nullptr);
-    SetEnvironmentVariableW(L"ABOUT_CHILD_READY", readyName.c_str());
-    wchar_t program[MAX_PATH];
-    ASSERT_LT(GetModuleFileNameW(nullptr, program, MAX_PATH), static_cast<DWORD>(MAX_PATH));
-    std::wstring command = std::wstring(L"\"") + program +
-                           L"\" --gtest_also_run_disabled_tests --gtest_filter=AboutSmallPrintChild.*";
-    STARTUPINFOW startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process = {};
-
-    // The setting reaches every process of the session: it is put back as
-    // soon as the child has read it.
-    ASSERT_TRUE(SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof changed, &changed, 0));
-    const BOOL started =
-        CreateProcessW(program, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process);
-    if (started) {
-        HANDLE waits[2] = {ready, process.hProcess};
-        WaitForMultipleObjects(2, waits, FALSE, 60000);
-    }
-    SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof saved, &saved, 0);
-    SetEnvironmentVariableW(L"ABOUT_CHILD_READY", nullptr);
-    CloseHandle(ready);
-    ASSERT_TRUE(started);
-
-    const DWORD finished = WaitForSingleObject(process.hProcess, 120000);
-    DWORD exitCode = 1;
-    GetExitCodeProcess(process.hProcess, &exitCode);
-    if (finished != WAIT_OBJECT_0)
-        TerminateProcess(process.hProcess, 1);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    EXPECT_EQ(finished, WAIT_OBJECT_0);
-    EXPECT_EQ(exitCode, 0u);
+    manager->v_Fire(old);
+    oldSystemFace = nullptr;
 }
 
 TEST_F(AboutBox, NothingIsLeftOnceTheBoxHasGone)

@@ -92,6 +92,8 @@ int allowAll(unsigned id)
     return 1;
 }
 
+// This session's code page is not Japanese; language_japanese_session_test
+// shows the offer in a Japanese one.
 TEST_F(LanguageDialogTest, JapaneseIsRefusedWithoutAShiftJisSystemFontWhateverTheFilterSays)
 {
     ASSERT_NE(CT_FontManager::spco_GetFontManager()->pcco_GetSystemDefaultFont()->n1_CharSet, SHIFTJIS_CHARSET);
@@ -108,107 +110,6 @@ TEST_F(LanguageDialogTest, JapaneseIsRefusedWithoutAShiftJisSystemFontWhateverTh
     // Refused before the host is asked; everything else was asked about.
     EXPECT_FALSE(contains(asked, kJapanese));
     EXPECT_TRUE(contains(asked, kFrench));
-}
-
-// The font flag is read while the library loads, so a process of its own is
-// started with a Shift-JIS system font; the setting reaches every process of
-// the Wine session, so it is put back as soon as the child has loaded.
-const wchar_t kReadyVariable[] = L"LANGUAGE_DIALOG_TEST_READY";
-
-struct SystemFontWithCharSet {
-    NONCLIENTMETRICSW saved = {};
-    bool changed = false;
-
-    explicit SystemFontWithCharSet(BYTE charSet)
-    {
-        saved.cbSize = sizeof saved;
-        if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof saved, &saved, 0))
-            return;
-        NONCLIENTMETRICSW metrics = saved;
-        metrics.lfMessageFont.lfCharSet = charSet;
-        changed = SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof metrics, &metrics, 0) != FALSE;
-    }
-    void restore()
-    {
-        if (changed)
-            SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof saved, &saved, 0);
-        changed = false;
-    }
-    ~SystemFontWithCharSet() { restore(); }
-};
-
-TEST_F(LanguageDialogTest, JapaneseIsOfferedWithAShiftJisSystemFont)
-{
-    wchar_t program[MAX_PATH];
-    ASSERT_LT(GetModuleFileNameW(nullptr, program, MAX_PATH), static_cast<DWORD>(MAX_PATH));
-    std::wstring command = std::wstring(L"\"") + program +
-                           L"\" --gtest_also_run_disabled_tests --gtest_filter=LanguageDialogChild.*";
-    const std::wstring readyName = L"LanguageDialogTestReady-" + std::to_wstring(GetCurrentProcessId());
-    HANDLE ready = CreateEventW(nullptr, TRUE, FALSE, readyName.c_str());
-    ASSERT_NE(ready, nullptr);
-    SetEnvironmentVariableW(kReadyVariable, readyName.c_str());
-
-    SystemFontWithCharSet font(SHIFTJIS_CHARSET);
-    ASSERT_TRUE(font.changed);
-    STARTUPINFOW startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process = {};
-    const BOOL started =
-        CreateProcessW(program, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process);
-    SetEnvironmentVariableW(kReadyVariable, nullptr);
-    if (started) {
-        HANDLE waits[] = {ready, process.hProcess};
-        WaitForMultipleObjects(2, waits, FALSE, INFINITE);
-    }
-    font.restore();
-    ASSERT_TRUE(started);
-    WaitForSingleObject(process.hProcess, INFINITE);
-    DWORD exitCode = 1;
-    GetExitCodeProcess(process.hProcess, &exitCode);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    EXPECT_EQ(WaitForSingleObject(ready, 0), WAIT_OBJECT_0) << "the child ran no test";
-    CloseHandle(ready);
-    EXPECT_EQ(exitCode, 0u);
-}
-
-int refuseJapanese(unsigned id)
-{
-    return id != kJapanese;
-}
-
-// Run by the test above, in a process that loaded the library while the
-// system font was a Shift-JIS one.
-class LanguageDialogChild : public LanguageDialogTest {
-protected:
-    void SetUp() override
-    {
-        wchar_t name[64] = {};
-        ASSERT_NE(GetEnvironmentVariableW(kReadyVariable, name, 64), 0u) << "run by JapaneseIsOffered...";
-        HANDLE ready = OpenEventW(EVENT_MODIFY_STATE, FALSE, name);
-        ASSERT_NE(ready, nullptr);
-        SetEvent(ready);
-        CloseHandle(ready);
-        LanguageDialogTest::SetUp();
-    }
-};
-
-TEST_F(LanguageDialogChild, DISABLED_OffersJapaneseUnlessTheFilterRefusesIt)
-{
-    ASSERT_EQ(CT_FontManager::spco_GetFontManager()->pcco_GetSystemDefaultFont()->n1_CharSet, SHIFTJIS_CHARSET);
-    unsigned language = kJapanese;
-    LanguageDialogRun run = runLanguageDialog(&language, TRUE, TRUE);
-    EXPECT_EQ(identifiers(run.view), (std::vector<unsigned>{kEnglishUS, kEnglishUK, kGerman, kJapanese, kPseudo}));
-    ASSERT_EQ(run.view.selection, 3);
-    EXPECT_EQ(run.view.entries[3].text, L"Japanese");
-    EXPECT_EQ(run.view.entries[3].image, 3);
-    EXPECT_EQ(run.result, TRUE);
-    EXPECT_EQ(language, kJapanese);
-
-    CT_LanguageDialog::sv_SetLangFilterProc(refuseJapanese);
-    run = runLanguageDialog(&language, TRUE, TRUE);
-    EXPECT_EQ(identifiers(run.view), kAllOffered);
-    EXPECT_EQ(run.view.selection, CB_ERR);
 }
 
 int noLocale(unsigned)

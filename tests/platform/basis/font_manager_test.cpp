@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-
 namespace {
 
 const unsigned kPixels = 0, kPoints = 1;
@@ -46,14 +44,6 @@ int screenDpi()
     const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
     ReleaseDC(nullptr, screen);
     return dpi;
-}
-
-LOGFONTW systemMessageFont()
-{
-    NONCLIENTMETRICSW metrics = {};
-    metrics.cbSize = sizeof metrics;
-    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
-    return metrics.lfMessageFont;
 }
 
 class FontManager : public ::testing::Test {
@@ -176,68 +166,23 @@ TEST_F(FontManager, WithoutMemoryNothingIsHiredOrLeft)
     }
 }
 
-TEST_F(FontManager, TheSystemDefaultFontIsTheSystemsMessageFont)
+// The stock font that the system documents as the default font of dialog
+// boxes, handle and all; the message font may differ from it.
+TEST_F(FontManager, TheSystemDefaultFontIsTheStockDialogFont)
 {
     const CT_LogicalFont* font = manager->pcco_GetSystemDefaultFont();
     ASSERT_NE(font, nullptr);
     EXPECT_EQ(manager->pcco_GetSystemDefaultFont(), font);
-    EXPECT_EQ(manager->h_GetSystemDefaultFont(), font->h_Font);
+    const HGDIOBJ stock = GetStockObject(DEFAULT_GUI_FONT);
+    EXPECT_EQ(manager->h_GetSystemDefaultFont(), stock);
+    EXPECT_EQ(font->h_Font, stock);
 
-    const LOGFONTW system = systemMessageFont();
+    LOGFONTW system = {};
+    ASSERT_EQ(GetObjectW(stock, sizeof system, &system), static_cast<int>(sizeof system));
     EXPECT_STREQ(font->co_FaceName.qcuz_Get(), system.lfFaceName);
     EXPECT_EQ(font->n_Size, static_cast<unsigned>(MulDiv(-system.lfHeight, 72, screenDpi())));
     EXPECT_EQ(font->n1_CharSet, system.lfCharSet);
-    LOGFONTW held = {};
-    ASSERT_EQ(GetObjectW(font->h_Font, sizeof held, &held), static_cast<int>(sizeof held));
-    EXPECT_STREQ(held.lfFaceName, system.lfFaceName);
-    EXPECT_EQ(held.lfHeight, system.lfHeight);
-}
-
-// Run in a process of its own (see below): the font is read once per process,
-// so the system font must be set before anything asks for it. The setting
-// reaches every process of the Wine session, so it is put back at once.
-TEST(FontManagerChild, DISABLED_ReadsTheSystemFontOnce)
-{
-    NONCLIENTMETRICSW saved = {};
-    saved.cbSize = sizeof saved;
-    ASSERT_TRUE(SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof saved, &saved, 0));
-    NONCLIENTMETRICSW changed = saved;
-    lstrcpyW(changed.lfMessageFont.lfFaceName, L"MS Sans Serif");
-    changed.lfMessageFont.lfHeight = -13;
-    changed.lfMessageFont.lfCharSet = SHIFTJIS_CHARSET;
-    ASSERT_TRUE(SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof changed, &changed, 0));
-    CT_FontManager* manager = CT_FontManager::spco_GetFontManager();
-    const CT_LogicalFont* font = manager->pcco_GetSystemDefaultFont();
-    ASSERT_TRUE(SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof saved, &saved, 0));
-
-    EXPECT_EQ(font->co_FaceName.vi_Compare("MS Sans Serif", static_cast<unsigned>(-1), 0), 0);
-    EXPECT_EQ(font->n_Size, static_cast<unsigned>(MulDiv(13, 72, screenDpi())));
-    EXPECT_EQ(font->n1_CharSet, SHIFTJIS_CHARSET);
-    LOGFONTW held = {};
-    GetObjectW(manager->h_GetSystemDefaultFont(), sizeof held, &held);
-    EXPECT_STREQ(held.lfFaceName, L"MS Sans Serif");
-    EXPECT_EQ(held.lfHeight, -13);
-    EXPECT_EQ(manager->pcco_GetSystemDefaultFont()->n1_CharSet, SHIFTJIS_CHARSET);   // not read again
-}
-
-TEST(FontManagerSystem, FollowsTheSystemFontOfAFreshProcess)
-{
-    const LOGFONTW before = systemMessageFont();
-    wchar_t program[MAX_PATH];
-    ASSERT_LT(GetModuleFileNameW(nullptr, program, MAX_PATH), static_cast<DWORD>(MAX_PATH));
-    std::wstring command = std::wstring(L"\"") + program +
-                           L"\" --gtest_also_run_disabled_tests --gtest_filter=FontManagerChild.*";
-    STARTUPINFOW startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process = {};
-    ASSERT_TRUE(CreateProcessW(program, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process));
-    WaitForSingleObject(process.hProcess, INFINITE);
-    DWORD exitCode = 1;
-    GetExitCodeProcess(process.hProcess, &exitCode);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    EXPECT_EQ(exitCode, 0u);
-    EXPECT_STREQ(systemMessageFont().lfFaceName, before.lfFaceName);
+    EXPECT_EQ(font->b_Bold, FALSE);
 }
 
 } // namespace
