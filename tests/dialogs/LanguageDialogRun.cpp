@@ -20,7 +20,7 @@ void end(HWND dialog, DialogEnd how)
         click(dialog, IDCANCEL);
         break;
     case DialogEnd::Close:
-        SendMessageW(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
+        pressCloseBox(dialog);
         break;
     }
 }
@@ -78,6 +78,7 @@ LanguageDialogRun runLanguageDialog(unsigned* language, int showSubLanguage, int
         end(dialog, how);
     });
     run.result = CT_LanguageDialog::sb_Show(language, showSubLanguage, showFlags);
+    EXPECT_FALSE(driver.closedTheBox()) << "the dialog was still up after its user had ended it";
     return run;
 }
 

@@ -40,7 +40,8 @@ struct TipRun {
 };
 
 // One run of sv_Show: the driver reads the box, runs `act` and ends the
-// box by pressing `end` (0: `act` ends it).
+// box by pressing `end` (0: `act` ends it). A box left for the driver to
+// close fails the run.
 TipRun show(const Parameters& parameters, int showAtStartup, unsigned tip, int end = IDOK,
             const std::function<void(HWND)>& act = {})
 {
@@ -60,6 +61,7 @@ TipRun show(const Parameters& parameters, int showAtStartup, unsigned tip, int e
     run.tipIndex = tip;
     CT_TipoftheDayDialog::sv_Show(&parameters, &run.showAtStartup, &run.tipIndex);
     EXPECT_FALSE(IsWindow(driver.dialog())) << "the box is gone when sv_Show returns";
+    EXPECT_FALSE(driver.closedTheBox()) << "the box was still up after its user had ended it";
     return run;
 }
 
@@ -134,16 +136,12 @@ TEST_F(TipOfTheDay, EachRunContinuesAfterTheTipShownLast)
     EXPECT_EQ(run.tipIndex, 3u);
 }
 
-TEST_F(TipOfTheDay, CancelReturnsTheInputCheckStateAndOkTheShownOne)
+// The box has no Cancel button: Esc and the close box cancel it.
+TEST_F(TipOfTheDay, CancellingReturnsTheInputCheckStateAndOkTheShownOne)
 {
     const Parameters tips = range(IDS_TIPS_FIRST, IDS_TIPS_LAST);
     const auto untick = [](HWND dialog) { click(dialog, IDC_TIP_SHOW_AT_STARTUP); };
-    const std::function<void(HWND)> endings[] = {
-        [](HWND dialog) { click(dialog, IDCANCEL); },
-        [](HWND dialog) { PostMessageW(dialog, WM_KEYDOWN, VK_ESCAPE, 0); },
-        [](HWND dialog) { PostMessageW(dialog, WM_SYSCOMMAND, SC_CLOSE, 0); },
-    };
-    for (const auto& end : endings) {
+    for (const auto& end : {pressEscape, pressCloseBox}) {
         const TipRun run = show(tips, TRUE, 2, 0, [&](HWND dialog) {
             untick(dialog);
             EXPECT_FALSE(isChecked(dialog, IDC_TIP_SHOW_AT_STARTUP));
@@ -194,7 +192,7 @@ TEST_F(TipOfTheDay, EmptyTipsAreSkippedButTipZeroIsTakenWhenTheSearchWraps)
     EXPECT_EQ(run.afterNext, expected) << "Next on the last tip with text shows the empty tip 0";
     EXPECT_EQ(run.tipIndex, 1u);
 
-    const TipRun wrapped = show(gaps, TRUE, 3, IDCANCEL);
+    const TipRun wrapped = show(gaps, TRUE, 3, 0, pressEscape);
     EXPECT_EQ(wrapped.tip, L"");
     EXPECT_EQ(wrapped.tipIndex, 0u);
 }
@@ -332,7 +330,7 @@ TEST_F(TipOfTheDay, NullArgumentsShowNothingAndChangeNothing)
     const Parameters tips = range(IDS_TIPS_FIRST, IDS_TIPS_LAST);
     int showAtStartup = 7;
     unsigned tip = 3;
-    DialogDriver driver([](HWND dialog) { click(dialog, IDCANCEL); });
+    DialogDriver driver(pressEscape);
     CT_TipoftheDayDialog::sv_Show(nullptr, &showAtStartup, &tip);
     CT_TipoftheDayDialog::sv_Show(&tips, nullptr, &tip);
     CT_TipoftheDayDialog::sv_Show(&tips, &showAtStartup, nullptr);

@@ -56,6 +56,19 @@ void pressOK(HWND dialog)
     click(dialog, IDOK);
 }
 
+void pressEscape(HWND dialog)
+{
+    HWND focus = GetFocus();
+    if (!focus || (focus != dialog && !IsChild(dialog, focus)))
+        focus = dialog;
+    PostMessageW(focus, WM_KEYDOWN, VK_ESCAPE, 1);
+}
+
+void pressCloseBox(HWND dialog)
+{
+    PostMessageW(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
+}
+
 void repaint(HWND dialog)
 {
     RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);

@@ -17,6 +17,11 @@ bool isChecked(HWND dialog, int id);
 void click(HWND dialog, int id);
 // As a user presses OK.
 void pressOK(HWND dialog);
+// As a user presses Esc: the key goes to the window with the focus, and the
+// box's modal loop makes IDCANCEL of it.
+void pressEscape(HWND dialog);
+// As a user clicks the close box of the caption.
+void pressCloseBox(HWND dialog);
 // Paints the box and its items afresh, now.
 void repaint(HWND dialog);
 // A pixel of an item's client area as the screen shows it.
