@@ -134,10 +134,12 @@ CT_LogicalFont* CT_TipoftheDayDialog::pco_HireFont(unsigned percent, int bold, i
     return font;
 }
 
+// Only the tip changes: a data exchange would also set the check box back
+// to b_ShowAtStartup, undoing what the user chose there.
 void CT_TipoftheDayDialog::OnNextTip()
 {
     v_LoadNextTip();
-    UpdateData(FALSE);
+    SetDlgItemText(IDC_TIP_TEXT, co_Tip);
 }
 
 HBRUSH CT_TipoftheDayDialog::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)

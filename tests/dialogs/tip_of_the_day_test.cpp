@@ -159,11 +159,11 @@ TEST_F(TipOfTheDay, CancellingReturnsTheInputCheckStateAndOkTheShownOne)
     EXPECT_EQ(run.tipIndex, 3u);
 }
 
-TEST_F(TipOfTheDay, NextTipStepsOnAndSetsTheCheckBoxBack)
+TEST_F(TipOfTheDay, NextTipStepsOnAndLeavesTheCheckBoxAsTheUserLeftIt)
 {
     const Parameters tips = range(IDS_TIPS_FIRST, IDS_TIPS_LAST);
     std::vector<std::wstring> seen;
-    bool checkedAfterNext = false;
+    bool checkedAfterNext = true;
     const TipRun run = show(tips, TRUE, kNeverShown, IDOK, [&](HWND dialog) {
         click(dialog, IDC_TIP_SHOW_AT_STARTUP);
         click(dialog, IDC_TIP_NEXT);
@@ -174,13 +174,21 @@ TEST_F(TipOfTheDay, NextTipStepsOnAndSetsTheCheckBoxBack)
             seen.push_back(itemText(dialog, IDC_TIP_TEXT));
         }
     });
-    EXPECT_TRUE(checkedAfterNext) << "the data exchange puts the member back into the box";
+    EXPECT_FALSE(checkedAfterNext) << "the user's choice stays in the box";
     const std::vector<std::wstring> expected = {L"Tip one.", L"Tip two.", L"Tip three.",
                                                 L"Tip four: the last of five.", L"Tip zero: the first of five.",
                                                 L"Tip one."};
     EXPECT_EQ(seen, expected);
     EXPECT_EQ(run.tipIndex, 1u);
-    EXPECT_EQ(run.showAtStartup, TRUE);
+    EXPECT_EQ(run.showAtStartup, FALSE) << "OK hands back what the box shows";
+
+    const TipRun cancelled = show(tips, TRUE, kNeverShown, 0, [](HWND dialog) {
+        click(dialog, IDC_TIP_SHOW_AT_STARTUP);
+        click(dialog, IDC_TIP_NEXT);
+        pressEscape(dialog);
+    });
+    EXPECT_EQ(cancelled.showAtStartup, TRUE) << "Escape hands back the value given";
+    EXPECT_EQ(cancelled.tipIndex, 1u);
 }
 
 TEST_F(TipOfTheDay, EmptyTipsAreSkippedButTipZeroIsTakenWhenTheSearchWraps)
