@@ -49,9 +49,21 @@ bool b_HasLocale(unsigned n_Primary, unsigned n_Language)
            CT_LocaleInfo::sb_IsProprietary(n_Language);
 }
 
-// An empty text (a language outside the table) matches no entry.
+// The entry of the current language itself; only when none has it, the
+// first entry with its text, so that a variant that is not offered still
+// finds its language. Several variants share one text while sub-languages
+// are hidden: taking the first of them would hand back another language on
+// an untouched OK. An empty text (a language outside the table) matches no
+// entry.
 void v_SelectCurrent(CComboBoxEx* pco_List, unsigned n_Current, int b_ShowSubLanguage)
 {
+    const int i_Count = pco_List->GetCount();
+    for (int i = 0; i < i_Count; ++i) {
+        if (pco_List->GetItemData(i) == n_Current) {
+            pco_List->SetCurSel(i);
+            return;
+        }
+    }
     et_Primary e_Primary = CT_Language::ep_None;
     et_Sub e_Sub = CT_Language::es_None;
     CT_Language::sv_GetLanguages(n_Current, &e_Primary, &e_Sub);

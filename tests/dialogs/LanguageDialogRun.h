@@ -50,8 +50,8 @@ bool selectLanguage(HWND dialog, unsigned id);
 std::vector<unsigned> identifiers(const LanguageDialogView& view);
 std::vector<std::wstring> texts(const LanguageDialogView& view);
 
-const unsigned kEnglishUS = 0x0409, kEnglishUK = 0x0809, kGerman = 0x0407, kJapanese = 0x0411, kPseudo = 0x0501,
-               kFrench = 0x040C;
+const unsigned kEnglishUS = 0x0409, kEnglishUK = 0x0809, kEnglishAustralia = 0x0C09, kGerman = 0x0407,
+               kJapanese = 0x0411, kPseudo = 0x0501, kFrench = 0x040C;
 
 // Every test starts and ends with English (United States) as the user
 // interface language and no host filter.

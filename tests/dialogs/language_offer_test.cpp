@@ -46,16 +46,23 @@ TEST_F(LanguageDialogTest, OffersTheLanguagesWithModulesInTableOrderWithTheCurre
     EXPECT_EQ(language, kEnglishUK);
 }
 
-TEST_F(LanguageDialogTest, WithoutSubLanguagesVariantsShareTheirTextAndTheFirstIsPreselected)
+// Variants that share their text keep their own entries: the current one is
+// preselected, and an untouched OK hands it back. A variant without an entry
+// of its own finds the first entry of its text.
+TEST_F(LanguageDialogTest, WithoutSubLanguagesTheCurrentVariantItselfIsPreselected)
 {
     unsigned language = kEnglishUK;
-    const LanguageDialogRun run = runLanguageDialog(&language, FALSE, FALSE);
+    LanguageDialogRun run = runLanguageDialog(&language, FALSE, FALSE);
     const std::vector<std::wstring> expected = {L"English", L"English", L"German", L"Pseudo"};
     EXPECT_EQ(texts(run.view), expected);
     EXPECT_EQ(identifiers(run.view), kAllOffered);
-    EXPECT_EQ(run.view.selection, 0);
-    // Confirmed untouched, the first variant comes back, not the current one.
+    EXPECT_EQ(run.view.selection, 1);
     EXPECT_EQ(run.result, TRUE);
+    EXPECT_EQ(language, kEnglishUK) << "the language the user left alone";
+
+    language = kEnglishAustralia;
+    run = runLanguageDialog(&language, FALSE, FALSE);
+    EXPECT_EQ(run.view.selection, 0);
     EXPECT_EQ(language, kEnglishUS);
 }
 
