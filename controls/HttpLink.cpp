@@ -22,6 +22,7 @@ BEGIN_MESSAGE_MAP(CT_HttpLink, CStatic)
     ON_WM_SETFOCUS()
     ON_WM_KEYDOWN()
     ON_WM_SIZE()
+    ON_WM_CAPTURECHANGED()
 END_MESSAGE_MAP()
 
 CT_HttpLink::CT_HttpLink()
@@ -111,6 +112,18 @@ void CT_HttpLink::v_EndHover()
     ::SetCursor(h_PreviousCursor);
 }
 
+// Another window took the capture (a menu, a drag, Alt+Tab), so the move that
+// shows the pointer leaving never comes here: the hover ends now, or the
+// next entry would set no hand. The capture is not released: it is theirs.
+void CT_HttpLink::OnCaptureChanged(CWnd* pWnd)
+{
+    if (b_Over) {
+        b_Over = FALSE;
+        ::SetCursor(h_PreviousCursor);
+    }
+    CStatic::OnCaptureChanged(pWnd);
+}
+
 void CT_HttpLink::OnKillFocus(CWnd* pNewWnd)
 {
     if (b_Over)
@@ -160,6 +173,7 @@ void CT_HttpLink::OnSize(UINT nType, int cx, int cy)
         CString text;
         GetWindowText(text);
         co_URL.v_Set(static_cast<LPCTSTR>(text), kWholeText);
+        co_ToolTip.UpdateTipText(co_URL.qcuz_Get(), this, kToolID);
     }
     vv_AdjustSize();
 }

@@ -260,18 +260,37 @@ TEST_F(HttpLinkInDialog, HoveringSetsTheHandOnceAndLeavingRestoresTheVeryPreviou
     EXPECT_EQ(GetCursor(), wait) << "moving about outside changes nothing";
 }
 
-TEST_F(HttpLinkInDialog, LosingTheFocusWhileHoveringEndsTheHover)
+// Losing the focus ends the hover, and so does losing the capture to another
+// window (a menu, a drag, Alt+Tab), after which no move outside ever comes.
+TEST_F(HttpLinkInDialog, LosingTheFocusOrTheCaptureWhileHoveringEndsTheHover)
 {
     const HCURSOR cross = LoadCursorW(nullptr, IDC_CROSS);
+    const HCURSOR wait = LoadCursorW(nullptr, IDC_WAIT);
     link.SetFocus();
     SetCursor(cross);
     sendMouseMove(link.m_hWnd, 2, 2);
     ASSERT_TRUE(link.b_Over);
-
     SetFocus(host.item(IDOK));
     EXPECT_FALSE(link.b_Over);
     EXPECT_NE(GetCapture(), link.m_hWnd);
     EXPECT_EQ(GetCursor(), cross);
+
+    link.SetFocus();
+    sendMouseMove(link.m_hWnd, 2, 2);
+    ASSERT_TRUE(link.b_Over);
+    SetCapture(host.item(IDOK));
+    EXPECT_FALSE(link.b_Over);
+    EXPECT_EQ(GetCapture(), host.item(IDOK)) << "the capture stays with the window that took it";
+    EXPECT_EQ(GetCursor(), cross);
+    ReleaseCapture();
+
+    SetCursor(wait);
+    SetFocus(host.item(IDOK));
+    EXPECT_EQ(GetCursor(), wait) << "losing the focus later puts back no stale cursor";
+    sendMouseMove(link.m_hWnd, 3, 3);
+    EXPECT_TRUE(link.b_Over) << "the next entry hovers again";
+    EXPECT_EQ(GetCapture(), link.m_hWnd);
+    EXPECT_EQ(GetCursor(), linkHand());
 }
 
 TEST_F(HttpLinkInDialog, TheFocusDrawsADottedFrameOnePixelOutsideAndTakesItAway)
@@ -300,7 +319,7 @@ TEST_F(HttpLinkInDialog, ResizingTakesTheWindowTextAsTargetOnlyWhileThereIsNone)
     link.SetWindowPos(nullptr, 0, 0, 150, 20, SWP_NOMOVE | SWP_NOZORDER);
     EXPECT_EQ(text(link.co_URL), L"Product page");
     EXPECT_TRUE(sameRect(toolRect(link), RECT{0, 0, 150, 20}));
-    EXPECT_EQ(tipText(link), L"") << "only a new target renames the tip";
+    EXPECT_EQ(tipText(link), L"Product page") << "the tip shows the target taken";
 
     setURL(link, L"https://www.lexorin.example/");
     link.SetWindowText(L"Another text");

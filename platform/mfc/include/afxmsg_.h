@@ -38,6 +38,9 @@
     AFX_WM_ENTRY(WM_LBUTTONUP, AfxSig_vwp, void (AFX_MSG_CALL CWnd::*)(UINT, CPoint), OnLButtonUp)
 #define ON_WM_LBUTTONDBLCLK() \
     AFX_WM_ENTRY(WM_LBUTTONDBLCLK, AfxSig_vwp, void (AFX_MSG_CALL CWnd::*)(UINT, CPoint), OnLButtonDblClk)
+// pWnd: the window that takes the capture, null when none does.
+#define ON_WM_CAPTURECHANGED() \
+    AFX_WM_ENTRY(WM_CAPTURECHANGED, AfxSig_vWl, void (AFX_MSG_CALL CWnd::*)(CWnd*), OnCaptureChanged)
 // Every WM_CTLCOLOR* message of the window's children comes here, with
 // nCtlColor telling which (CTLCOLOR_STATIC and so on).
 #define ON_WM_CTLCOLOR() \

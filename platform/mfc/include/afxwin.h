@@ -54,6 +54,7 @@ enum AfxSig {
     AfxSig_vwii,      // void (UINT, int, int)
     AfxSig_vw,        // void (UINT_PTR)
     AfxSig_lwl,       // LRESULT (WPARAM, LPARAM)
+    AfxSig_vWl,       // void (CWnd*), the window in lParam
     AfxSigCmd_v,      // void () for a command
     AfxSigCmd_b,      // BOOL () for a command; FALSE passes it on
     AfxSigNotify_v    // void (NMHDR*, LRESULT*)
@@ -342,6 +343,7 @@ protected:
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
     afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
     afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
+    afx_msg void OnCaptureChanged(CWnd* pWnd);
     // Offers the colours to the control's object first (its reflected
     // handler); when that gives no brush, the window's own procedure answers.
     afx_msg HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);

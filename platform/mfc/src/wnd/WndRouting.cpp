@@ -129,6 +129,9 @@ BOOL dispatch(CWnd* pWnd, const AFX_MSGMAP_ENTRY* pEntry, UINT message, WPARAM w
     case AfxSig_lwl:
         result = (pWnd->*handlerOf<LRESULT (CWnd::*)(WPARAM, LPARAM)>(pEntry))(wParam, lParam);
         break;
+    case AfxSig_vWl:
+        (pWnd->*handlerOf<void (CWnd::*)(CWnd*)>(pEntry))(CWnd::FromHandle(reinterpret_cast<HWND>(lParam)));
+        break;
     default:
         return FALSE;
     }
@@ -310,6 +313,7 @@ void CWnd::OnMouseMove(UINT, CPoint) { Default(); }
 void CWnd::OnLButtonDown(UINT, CPoint) { Default(); }
 void CWnd::OnLButtonUp(UINT, CPoint) { Default(); }
 void CWnd::OnLButtonDblClk(UINT, CPoint) { Default(); }
+void CWnd::OnCaptureChanged(CWnd*) { Default(); }
 
 BOOL CWnd::PreTranslateMessage(MSG*)
 {
