@@ -16,7 +16,10 @@ CT_TextHttpLink::CT_TextHttpLink()
     v_Null();
 }
 
-CT_TextHttpLink::~CT_TextHttpLink() = default;
+CT_TextHttpLink::~CT_TextHttpLink()
+{
+    v_GiveItemFontBack();
+}
 
 void CT_TextHttpLink::v_Null()
 {
@@ -63,8 +66,25 @@ void CT_TextHttpLink::v_CreateLinkFont()
 void CT_TextHttpLink::v_KeepLinkFont()
 {
     const HFONT font = static_cast<HFONT>(co_Font.m_hObject);
-    if (font && reinterpret_cast<HFONT>(SendMessage(WM_GETFONT)) != font)
-        SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    const HFONT itemFont = reinterpret_cast<HFONT>(SendMessage(WM_GETFONT));
+    if (!font || itemFont == font)
+        return;
+    if (h_FontItem != m_hWnd)
+        v_GiveItemFontBack();
+    h_FontItem = m_hWnd;
+    h_ItemFont = itemFont;
+    SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+}
+
+// The link font dies with the link, and an item that outlives it (detached,
+// or left for another item) must not keep drawing with a deleted font.
+void CT_TextHttpLink::v_GiveItemFontBack()
+{
+    if (h_FontItem && ::IsWindow(h_FontItem) &&
+        reinterpret_cast<HGDIOBJ>(::SendMessageW(h_FontItem, WM_GETFONT, 0, 0)) == co_Font.m_hObject)
+        ::SendMessageW(h_FontItem, WM_SETFONT, reinterpret_cast<WPARAM>(h_ItemFont), TRUE);
+    h_FontItem = nullptr;
+    h_ItemFont = nullptr;
 }
 
 // The left edge stays whatever the alignment, and there is no margin beside

@@ -30,4 +30,8 @@ private:
     void v_Null();
     void v_CreateLinkFont();
     void v_KeepLinkFont();
+    void v_GiveItemFontBack();
+
+    HWND h_FontItem = nullptr;    // the item drawing in co_Font
+    HFONT h_ItemFont = nullptr;   // the font it had before, given back when the link lets go
 };

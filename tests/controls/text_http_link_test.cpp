@@ -260,6 +260,26 @@ TEST_F(TextLinkInDialog, AnItemWithoutAUsableFontIsUnderlinedInTheDefaultGuiFont
     }
 }
 
+// The item draws in the link's font while the link lives; one that outlives
+// its link draws in its own font again, not in a deleted one.
+TEST_F(TextLinkInDialog, AnItemThatOutlivesItsLinkGetsItsOwnFontBack)
+{
+    HWND item = host.item(IDC_LEFT_LINK);
+    const HGDIOBJ own = reinterpret_cast<HGDIOBJ>(SendMessageW(item, WM_GETFONT, 0, 0));
+    ASSERT_NE(own, nullptr);
+    {
+        Probe link;
+        ASSERT_TRUE(link.SubclassDlgItem(IDC_LEFT_LINK, host.window()));
+        host.paint();
+        ASSERT_EQ(reinterpret_cast<HGDIOBJ>(SendMessageW(item, WM_GETFONT, 0, 0)), link.co_Font.m_hObject);
+        link.UnsubclassWindow();
+    }
+    ASSERT_TRUE(IsWindow(item));
+    const HGDIOBJ after = reinterpret_cast<HGDIOBJ>(SendMessageW(item, WM_GETFONT, 0, 0));
+    EXPECT_EQ(after, own);
+    EXPECT_EQ(GetObjectType(after), static_cast<DWORD>(OBJ_FONT)) << "a font that still exists";
+}
+
 TEST_F(TextLinkInDialog, TheLinkFontGoesWithTheObject)
 {
     GdiCounter gdi({L"Dialogs.dll", L"MFC71U.DLL"});
