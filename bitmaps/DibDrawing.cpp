@@ -10,14 +10,15 @@ int i_CopyDIB(HDC hDC, const RECT& target, const BYTE* pcn1_DIB, const RECT& sou
     const int targetHeight = target.bottom - target.top;
     const int sourceWidth = source.right - source.left;
     const int sourceHeight = source.bottom - source.top;
+    // Both copies count the source's rows from the bottom, for a picture
+    // stored top-down as well.
+    const unsigned rows = CT_DIBFormat::sn_Height(pcn1_DIB);
+    const int sourceY = static_cast<int>(rows) - source.bottom;
     if (targetWidth != sourceWidth || targetHeight != sourceHeight) {
-        return ::StretchDIBits(hDC, target.left, target.top, targetWidth, targetHeight, source.left, source.top,
+        return ::StretchDIBits(hDC, target.left, target.top, targetWidth, targetHeight, source.left, sourceY,
                                sourceWidth, sourceHeight, bits, info, DIB_RGB_COLORS, SRCCOPY);
     }
-    // The system counts this copy's source rows from the bottom, for a
-    // picture stored top-down as well. Every row, however tall: a 16-bit
-    // count would keep height mod 65536.
-    const unsigned rows = CT_DIBFormat::sn_Height(pcn1_DIB);
-    return ::SetDIBitsToDevice(hDC, target.left, target.top, targetWidth, targetHeight, source.left,
-                               static_cast<int>(rows) - source.bottom, 0, rows, bits, info, DIB_RGB_COLORS);
+    // Every row, however tall: a 16-bit count would keep height mod 65536.
+    return ::SetDIBitsToDevice(hDC, target.left, target.top, targetWidth, targetHeight, source.left, sourceY, 0, rows,
+                               bits, info, DIB_RGB_COLORS);
 }

@@ -6,8 +6,7 @@
 
 // Copies part `source` of a whole packed picture (CT_DIBFormat::sb_IsReadable)
 // into `target` of hDC: unstretched when both have the same size, else
-// stretched in the context's stretching mode. The unstretched copy counts
-// the source's rows from the picture's top, whichever way they are stored;
-// the stretched one hands the source's top to the system as it stands. The
-// number of scan lines copied; 0 when nothing was.
+// stretched in the context's stretching mode. Both count the source's rows
+// from the picture's top, whichever way they are stored. The number of scan
+// lines copied; 0 when nothing was.
 int i_CopyDIB(HDC hDC, const RECT& target, const BYTE* pcn1_DIB, const RECT& source);

@@ -57,9 +57,10 @@ public:
     // A palette of the DIB's colour table, attached to pPal (which must hold
     // none yet). FALSE without a colour table or a usable DIB.
     BOOL b_CreateDIBPalette(HDIB hDIB, CPalette* pPal);
-    // Draws lpDIBRect of the DIB into lpDCRect, stretched when their sizes
-    // differ, with pPal (when given) as background palette. The number of
-    // scan lines drawn; 0 when nothing was.
+    // Draws lpDIBRect of the DIB (its rows counted from the picture's top)
+    // into lpDCRect, stretched when their sizes differ, with pPal (when
+    // given) as background palette. The number of scan lines drawn; 0 when
+    // nothing was.
     BOOL b_PaintDIB(HDC hDC, RECT* lpDCRect, HDIB hDIB, RECT* lpDIBRect, CPalette* pPal);
     // Size and document palette of the DIB held.
     void v_InitDIBData();

@@ -166,18 +166,32 @@ TEST_F(BigBitmapTest, OnDrawPutsThePictureAtTheDrawingPosition)
     }
 }
 
-TEST_F(BigBitmapTest, EqualRectanglesCopyThePartAskedForWithoutStretching)
+// The same part of the picture, copied at its size or stretched to twice it,
+// whichever way the rows are stored.
+TEST_F(BigBitmapTest, APartIsTheSameRowsStretchedOrNot)
 {
     for (unsigned id : kQuadPictures) {
         SCOPED_TRACE(id);
         CT_BigBitmap picture(nullptr, pictures.handle(), id, nullptr);
-        DibCanvas canvas(16, 16);
-        // The top right quarter of the picture, counted from the top.
-        RECT part = {4, 0, 8, 3};
-        RECT target = {2, 5, 6, 8};
-        EXPECT_GT(picture.b_PaintDIB(canvas.dc.m_hDC, &target, picture.h_GetHDIB(), &part, nullptr), 0);
-        EXPECT_EQ(canvas.countOther(kQuadColours[1], target), 0);
-        EXPECT_EQ(canvas.painted(), 12);
+        // The top right and the bottom left quarter, counted from the top.
+        const struct {
+            RECT part;
+            COLORREF colour;
+        } quarters[] = {{{4, 0, 8, 3}, kQuadColours[1]}, {{0, 3, 4, 6}, kQuadColours[2]}};
+        for (const auto& quarter : quarters) {
+            RECT part = quarter.part;
+            DibCanvas canvas(16, 16);
+            RECT same = {2, 5, 6, 8};
+            EXPECT_GT(picture.b_PaintDIB(canvas.dc.m_hDC, &same, picture.h_GetHDIB(), &part, nullptr), 0);
+            EXPECT_EQ(canvas.countOther(quarter.colour, same), 0);
+            EXPECT_EQ(canvas.painted(), 12);
+
+            DibCanvas stretched(16, 16);
+            RECT twice = {2, 5, 10, 11};
+            EXPECT_GT(picture.b_PaintDIB(stretched.dc.m_hDC, &twice, picture.h_GetHDIB(), &part, nullptr), 0);
+            EXPECT_EQ(stretched.countOther(quarter.colour, twice), 0);
+            EXPECT_EQ(stretched.painted(), 48);
+        }
     }
 }
 
