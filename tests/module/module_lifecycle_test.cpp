@@ -1,5 +1,6 @@
 // Loading and unloading the library in a running host: what it joins at load
 // it leaves at unload, and what it takes it gives back.
+#include "BasisDiagnostics.h"
 #include "DAZ32.h"
 #include "LexorinUILanguageMgr.h"
 
@@ -47,6 +48,25 @@ TEST(Lifecycle, LoadJoinsChainAndManagerAndUnloadLeavesThemAsTheyWere)
     EXPECT_EQ(manager->n_GetSwitchCount(), switches);
     EXPECT_EQ(GetModuleHandleW(L"DialogsENU.dll"), nullptr);
     EXPECT_EQ(DAZ_GetLiveBlockCount(), blocks);
+}
+
+// The bitmap window class's name lives in the basis library's heap from the
+// first bitmap object on, until the library unloads.
+TEST(Lifecycle, UnloadFreesTheBitmapWindowClassName)
+{
+    ASSERT_EQ(GetModuleHandleW(kLibrary), nullptr);
+    const long blocks = LexorinBasis_GetLiveBlockCount();
+    HMODULE plugin = LoadLibraryW(L"BitmapPlugin.dll");
+    ASSERT_NE(plugin, nullptr);
+    auto useBigBitmap = reinterpret_cast<const void* (*)()>(GetProcAddress(plugin, "UseBigBitmap"));
+    ASSERT_NE(useBigBitmap, nullptr);
+    const long loaded = LexorinBasis_GetLiveBlockCount();
+    EXPECT_NE(useBigBitmap(), nullptr);
+    EXPECT_GT(LexorinBasis_GetLiveBlockCount(), loaded) << "the name is kept";
+
+    ASSERT_TRUE(FreeLibrary(plugin));
+    EXPECT_EQ(GetModuleHandleW(kLibrary), nullptr) << "the plug-in took the library with it";
+    EXPECT_EQ(LexorinBasis_GetLiveBlockCount(), blocks);
 }
 
 TEST(Lifecycle, LoadingAgainAfterUnloadWorksTheSame)
