@@ -1,7 +1,8 @@
 // The language dialog in a Japanese session: ctest runs this program with
 // LC_ALL=ja_JP.UTF-8 in a Wine prefix of its own, beside the same language
 // modules as language_dialog_test. The system's stock dialog font then has
-// the Shift-JIS character set, and Japanese is offered.
+// the Shift-JIS character set, and Japanese is offered. The program also
+// measures the picture items of every language (picture_items_test.cpp).
 #include "LanguageDialogRun.h"
 #include "LexorinBasis.h"
 #include "LexorinUILanguageMgr.h"
