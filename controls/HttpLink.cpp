@@ -1,5 +1,6 @@
 #include <Dialogs/HttpLink.h>
 
+#include "LinkAccessible.h"
 #include "WholeText.h"
 #include "resource.h"
 
@@ -22,6 +23,7 @@ BEGIN_MESSAGE_MAP(CT_HttpLink, CStatic)
     ON_WM_SETFOCUS()
     ON_WM_KEYDOWN()
     ON_WM_SIZE()
+    ON_MESSAGE(WM_GETOBJECT, OnGetObject)
 END_MESSAGE_MAP()
 
 CT_HttpLink::CT_HttpLink()
@@ -80,8 +82,11 @@ void CT_HttpLink::v_OnClicked()
     const HINSTANCE result =
         ::ShellExecuteW(nullptr, L"open", co_URL.qcuz_Get(), nullptr, nullptr, SW_SHOWNORMAL);
     if (reinterpret_cast<UINT_PTR>(result) > 32) {
+        const BOOL newlyVisited = !b_Visited;
         b_Visited = TRUE;
         InvalidateRect(nullptr, TRUE);
+        if (newlyVisited)
+            ::NotifyWinEvent(EVENT_OBJECT_STATECHANGE, m_hWnd, OBJID_CLIENT, CHILDID_SELF);
     }
 }
 
@@ -162,4 +167,10 @@ void CT_HttpLink::OnSize(UINT nType, int cx, int cy)
         co_URL.v_Set(static_cast<LPCTSTR>(text), kWholeText);
     }
     vv_AdjustSize();
+}
+
+LRESULT CT_HttpLink::OnGetObject(WPARAM wParam, LPARAM lParam)
+{
+    const LRESULT reference = i_GetAccessibleReference(this, wParam, lParam);
+    return reference ? reference : Default();
 }

@@ -44,6 +44,9 @@ protected:
     afx_msg void OnSetFocus(CWnd* pOldWnd);
     afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
     afx_msg void OnSize(UINT nType, int cx, int cy);
+    // Hands assistive technology an object that tells it the link's target
+    // and state and opens it; see LinkAccessible.h.
+    afx_msg LRESULT OnGetObject(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
     BOOL b_Visited;            // opened successfully at least once
@@ -54,6 +57,8 @@ protected:
     CT_UString co_URL;
 
 private:
+    friend class CT_LinkAccessible;
+
     void v_Null();
     void v_EndHover();
     // Inverts a dotted frame one pixel outside the client area; drawing it

@@ -1,0 +1,188 @@
+#include "ScreenReader.h"
+
+#include <oleacc.h>
+
+#include <algorithm>
+
+namespace {
+
+struct Work {
+    const std::function<void()>* work;
+};
+
+DWORD WINAPI runInApartment(void* data)
+{
+    CoInitializeEx(nullptr, COINIT_MULTITHREADED);
+    (*static_cast<Work*>(data)->work)();
+    CoUninitialize();
+    return 0;
+}
+
+struct Keeper {
+    HANDLE ready;
+    HANDLE leave;
+};
+
+DWORD WINAPI keepApartment(void* data)
+{
+    const Keeper keeper = *static_cast<Keeper*>(data);
+    CoInitializeEx(nullptr, COINIT_MULTITHREADED);
+    SetEvent(keeper.ready);
+    WaitForSingleObject(keeper.leave, INFINITE);
+    CoUninitialize();
+    return 0;
+}
+
+VARIANT self()
+{
+    VARIANT child;
+    VariantInit(&child);
+    child.vt = VT_I4;
+    child.lVal = CHILDID_SELF;
+    return child;
+}
+
+long readNumber(HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, VARIANT*), IAccessible* object,
+                std::vector<HRESULT>& answers)
+{
+    VARIANT value;
+    VariantInit(&value);
+    answers.push_back((object->*get)(self(), &value));
+    const long number = value.vt == VT_I4 ? value.lVal : 0;
+    VariantClear(&value);
+    return number;
+}
+
+std::wstring readText(HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, BSTR*), IAccessible* object,
+                      std::vector<HRESULT>& answers)
+{
+    BSTR value = nullptr;
+    answers.push_back((object->*get)(self(), &value));
+    std::wstring text = value ? value : L"";
+    SysFreeString(value);
+    return text;
+}
+
+AccessibleView readObject(IAccessible* object)
+{
+    AccessibleView view;
+    view.found = S_OK;
+    view.role = readNumber(&IAccessible::get_accRole, object, view.answers);
+    view.state = readNumber(&IAccessible::get_accState, object, view.answers);
+    view.name = readText(&IAccessible::get_accName, object, view.answers);
+    view.value = readText(&IAccessible::get_accValue, object, view.answers);
+    view.defaultAction = readText(&IAccessible::get_accDefaultAction, object, view.answers);
+    return view;
+}
+
+HRESULT findObject(HWND window, IAccessible** object)
+{
+    *object = nullptr;
+    const HRESULT result =
+        AccessibleObjectFromWindow(window, OBJID_CLIENT, IID_IAccessible, reinterpret_cast<void**>(object));
+    return SUCCEEDED(result) && !*object ? E_FAIL : result;
+}
+
+} // namespace
+
+bool AccessibleView::allAnswered(HRESULT result) const
+{
+    return !answers.empty() &&
+           std::all_of(answers.begin(), answers.end(), [result](HRESULT answer) { return answer == result; });
+}
+
+ScreenReader::ScreenReader()
+{
+    Keeper keeper = {CreateEventW(nullptr, TRUE, FALSE, nullptr), CreateEventW(nullptr, TRUE, FALSE, nullptr)};
+    leave_ = keeper.leave;
+    apartment_ = CreateThread(nullptr, 0, keepApartment, &keeper, 0, nullptr);
+    if (apartment_)
+        WaitForSingleObject(keeper.ready, INFINITE);
+    CloseHandle(keeper.ready);
+}
+
+ScreenReader::~ScreenReader()
+{
+    releaseHeld();
+    SetEvent(leave_);
+    if (apartment_) {
+        WaitForSingleObject(apartment_, INFINITE);
+        CloseHandle(apartment_);
+    }
+    CloseHandle(leave_);
+}
+
+void ScreenReader::runAside(const std::function<void()>& work)
+{
+    Work data = {&work};
+    HANDLE thread = CreateThread(nullptr, 0, runInApartment, &data, 0, nullptr);
+    if (!thread)
+        return;
+    while (MsgWaitForMultipleObjects(1, &thread, FALSE, INFINITE, QS_ALLINPUT) == WAIT_OBJECT_0 + 1) {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+    }
+    CloseHandle(thread);
+}
+
+AccessibleView ScreenReader::read(HWND window)
+{
+    AccessibleView view;
+    runAside([&] {
+        IAccessible* object = nullptr;
+        const HRESULT found = findObject(window, &object);
+        if (SUCCEEDED(found)) {
+            view = readObject(object);
+            object->Release();
+        }
+        view.found = found;
+    });
+    return view;
+}
+
+HRESULT ScreenReader::doDefaultAction(HWND window)
+{
+    HRESULT result = E_FAIL;
+    runAside([&] {
+        IAccessible* object = nullptr;
+        result = findObject(window, &object);
+        if (SUCCEEDED(result)) {
+            result = object->accDoDefaultAction(self());
+            object->Release();
+        }
+    });
+    return result;
+}
+
+bool ScreenReader::hold(HWND window)
+{
+    IAccessible* object = nullptr;
+    runAside([&] { findObject(window, &object); });
+    if (object)
+        held_.push_back(object);
+    return object != nullptr;
+}
+
+std::vector<AccessibleView> ScreenReader::readHeld()
+{
+    std::vector<AccessibleView> views;
+    runAside([&] {
+        for (IAccessible* object : held_)
+            views.push_back(readObject(object));
+    });
+    return views;
+}
+
+void ScreenReader::releaseHeld()
+{
+    if (held_.empty())
+        return;
+    runAside([&] {
+        for (IAccessible* object : held_)
+            object->Release();
+    });
+    held_.clear();
+}
