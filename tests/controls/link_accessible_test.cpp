@@ -123,6 +123,21 @@ TEST_F(LinkAccessible, ALinkIsNamedByItsShownTextElseByItsTargetWhichIsItsValue)
     EXPECT_EQ(reader.read(textLink.m_hWnd).state, kLinkState);
 }
 
+// Screen readers run in processes of their own.
+TEST_F(LinkAccessible, AReaderInAnotherProcessIsToldTheSame)
+{
+    setURL(textLink, L"https://www.lexorin.example/centre");
+    textLink.SetFocus();
+    const AccessibleView here = reader.read(textLink.m_hWnd);
+    const AccessibleView there = reader.readFromAnotherProcess(textLink.m_hWnd);
+    EXPECT_EQ(there.found, S_OK);
+    EXPECT_EQ(there.role, ROLE_SYSTEM_LINK);
+    EXPECT_EQ(there.state, kLinkState | STATE_SYSTEM_FOCUSED);
+    EXPECT_EQ(there.name, here.name);
+    EXPECT_EQ(there.value, L"https://www.lexorin.example/centre");
+    EXPECT_EQ(there.defaultAction, L"Open");
+}
+
 // The word comes from the library's language module of the moment, which
 // the host switches through the language manager.
 TEST_F(LinkAccessible, TheDefaultActionIsNamedInTheLibrarysCurrentLanguage)

@@ -3,6 +3,7 @@
 #include <oleacc.h>
 
 #include <algorithm>
+#include <sstream>
 
 namespace {
 
@@ -83,6 +84,49 @@ HRESULT findObject(HWND window, IAccessible** object)
     return SUCCEEDED(result) && !*object ? E_FAIL : result;
 }
 
+std::wstring programFolder()
+{
+    wchar_t path[MAX_PATH] = {};
+    const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring folder(path, length);
+    return folder.substr(0, folder.find_last_of(L'\\') + 1);
+}
+
+// Runs accessible_reader.exe on the window and takes what it writes.
+bool runReader(HWND window, std::wstring& told)
+{
+    SECURITY_ATTRIBUTES inherited = {sizeof inherited, nullptr, TRUE};
+    HANDLE output = nullptr, input = nullptr;
+    if (!CreatePipe(&output, &input, &inherited, 0))
+        return false;
+    SetHandleInformation(output, HANDLE_FLAG_INHERIT, 0);
+    std::wstring command = L"\"" + programFolder() + L"accessible_reader.exe\" " +
+                           std::to_wstring(reinterpret_cast<UINT_PTR>(window));
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = input;
+    PROCESS_INFORMATION process = {};
+    const bool started = CreateProcessW(nullptr, &command[0], nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr,
+                                        nullptr, &startup, &process) != FALSE;
+    CloseHandle(input);
+    std::string bytes;
+    char buffer[512];
+    DWORD read = 0;
+    while (started && ReadFile(output, buffer, sizeof buffer, &read, nullptr) && read)
+        bytes.append(buffer, read);
+    CloseHandle(output);
+    if (!started)
+        return false;
+    WaitForSingleObject(process.hProcess, INFINITE);
+    CloseHandle(process.hProcess);
+    CloseHandle(process.hThread);
+    told.resize(bytes.size());
+    told.resize(static_cast<size_t>(MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()),
+                                                        &told[0], static_cast<int>(told.size()))));
+    return true;
+}
+
 } // namespace
 
 bool AccessibleView::allAnswered(HRESULT result) const
@@ -128,17 +172,44 @@ void ScreenReader::runAside(const std::function<void()>& work)
     CloseHandle(thread);
 }
 
+AccessibleView readAccessible(HWND window)
+{
+    AccessibleView view;
+    IAccessible* object = nullptr;
+    const HRESULT found = findObject(window, &object);
+    if (SUCCEEDED(found)) {
+        view = readObject(object);
+        object->Release();
+    }
+    view.found = found;
+    return view;
+}
+
 AccessibleView ScreenReader::read(HWND window)
 {
     AccessibleView view;
+    runAside([&] { view = readAccessible(window); });
+    return view;
+}
+
+AccessibleView ScreenReader::readFromAnotherProcess(HWND window)
+{
+    AccessibleView view;
     runAside([&] {
-        IAccessible* object = nullptr;
-        const HRESULT found = findObject(window, &object);
-        if (SUCCEEDED(found)) {
-            view = readObject(object);
-            object->Release();
+        std::wstring told;
+        if (!runReader(window, told))
+            return;
+        std::wistringstream lines(told);
+        std::wstring numbers;
+        std::getline(lines, numbers);
+        unsigned long found = 0, role = 0, state = 0;
+        if (std::wistringstream(numbers) >> std::hex >> found >> role >> state) {
+            view.found = static_cast<HRESULT>(found);
+            view.role = static_cast<long>(role);
+            view.state = static_cast<long>(state);
         }
-        view.found = found;
+        for (std::wstring* text : {&view.name, &view.value, &view.defaultAction})
+            std::getline(lines, *text);
     });
     return view;
 }

@@ -30,6 +30,10 @@ struct AccessibleView {
     bool allAnswered(HRESULT result) const;
 };
 
+// What a reader on the calling thread, which must not be the window's, is
+// told.
+AccessibleView readAccessible(HWND window);
+
 class ScreenReader {
 public:
     ScreenReader();
@@ -38,6 +42,9 @@ public:
     ScreenReader& operator=(const ScreenReader&) = delete;
 
     AccessibleView read(HWND window);
+    // The same, told to accessible_reader.exe, a reader in a process of its
+    // own beside the test program, as screen readers are.
+    AccessibleView readFromAnotherProcess(HWND window);
     // The object's default action, done; the object's answer (or the
     // failure to get it).
     HRESULT doDefaultAction(HWND window);
