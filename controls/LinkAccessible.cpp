@@ -38,10 +38,10 @@ std::wstring co_ShownText(HWND h_Window)
 // single-threaded apartments, whose calls the component model delivers
 // through that thread's messages. The control is touched only while the
 // framework still has it attached to the window: a client that holds the
-// object after the window or the control has gone is told it is disconnected,
-// and the freed control is never read. Whatever the object does not change about a
-// static item (place, parent, focus, navigation) comes from the system's own
-// object for the window.
+// object after the window or the control has gone is told it is
+// disconnected, and the freed control is never read. Whatever the object does
+// not change about a static item (place, parent, focus, navigation) comes
+// from the system's own object for the window.
 class CT_LinkAccessible final : public IAccessible {
 public:
     CT_LinkAccessible(CT_HttpLink* pco_Link_, IAccessible* pco_Standard_)

@@ -57,6 +57,8 @@ protected:
     CT_UString co_URL;
 
 private:
+    // Reads the target and the visited state, and opens the link, for
+    // assistive technology.
     friend class CT_LinkAccessible;
 
     void v_Null();
