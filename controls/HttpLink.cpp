@@ -1,5 +1,6 @@
 #include <Dialogs/HttpLink.h>
 
+#include "LinkAccessible.h"
 #include "WholeText.h"
 #include "resource.h"
 
@@ -23,6 +24,7 @@ BEGIN_MESSAGE_MAP(CT_HttpLink, CStatic)
     ON_WM_KEYDOWN()
     ON_WM_SIZE()
     ON_WM_CAPTURECHANGED()
+    ON_MESSAGE(WM_GETOBJECT, OnGetObject)
 END_MESSAGE_MAP()
 
 CT_HttpLink::CT_HttpLink()
@@ -81,8 +83,11 @@ void CT_HttpLink::v_OnClicked()
     const HINSTANCE result =
         ::ShellExecuteW(nullptr, L"open", co_URL.qcuz_Get(), nullptr, nullptr, SW_SHOWNORMAL);
     if (reinterpret_cast<UINT_PTR>(result) > 32) {
+        const BOOL newlyVisited = !b_Visited;
         b_Visited = TRUE;
         InvalidateRect(nullptr, TRUE);
+        if (newlyVisited)
+            ::NotifyWinEvent(EVENT_OBJECT_STATECHANGE, m_hWnd, OBJID_CLIENT, CHILDID_SELF);
     }
 }
 
@@ -176,4 +181,10 @@ void CT_HttpLink::OnSize(UINT nType, int cx, int cy)
         co_ToolTip.UpdateTipText(co_URL.qcuz_Get(), this, kToolID);
     }
     vv_AdjustSize();
+}
+
+LRESULT CT_HttpLink::OnGetObject(WPARAM wParam, LPARAM lParam)
+{
+    const LRESULT reference = i_GetAccessibleReference(this, wParam, lParam);
+    return reference ? reference : Default();
 }

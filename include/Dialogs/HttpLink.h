@@ -45,6 +45,9 @@ protected:
     afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
     afx_msg void OnSize(UINT nType, int cx, int cy);
     afx_msg void OnCaptureChanged(CWnd* pWnd);
+    // Hands assistive technology an object that tells it the link's target
+    // and state and opens it; see LinkAccessible.h.
+    afx_msg LRESULT OnGetObject(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
     BOOL b_Visited;            // opened successfully at least once
@@ -55,6 +58,10 @@ protected:
     CT_UString co_URL;
 
 private:
+    // Reads the target and the visited state, and opens the link, for
+    // assistive technology.
+    friend class CT_LinkAccessible;
+
     void v_Null();
     void v_EndHover();
     // Inverts a dotted frame one pixel outside the client area; drawing it

@@ -1,6 +1,6 @@
-// Numbers of the dialog templates that the language modules hold, and of the
-// items the library addresses in them. Shared by the library's code and the
-// templates' resource scripts, so keep it to plain #defines.
+// Numbers of the dialog templates that the language modules hold, of the
+// items the library addresses in them, and of the modules' strings. Shared by
+// the library's code and the resource scripts, so keep it to plain #defines.
 #ifndef DIALOGS_TEMPLATE_IDS_H
 #define DIALOGS_TEMPLATE_IDS_H
 
@@ -24,5 +24,8 @@
 #define IDC_TIP_SHOW_AT_STARTUP  1007
 #define IDC_TIP_NEXT             1008
 #define IDC_TIP_PANEL            1009
+
+// The default action of a link, as assistive technology announces it ("Open").
+#define IDS_LINK_OPEN            16100
 
 #endif

@@ -3,6 +3,7 @@
 // driven from a thread timer, pictures read back from the screen and the
 // product page opened for real (a program of the tests that leaves a trace).
 #include "AboutBoxView.h"
+#include "AccessibleDiagnostics.h"
 #include "AboutTestIds.h"
 #include "DAZ32.h"
 #include "DialogDriver.h"
@@ -10,11 +11,15 @@
 #include "ImportPatch.h"
 #include "LinkTestActions.h"
 #include "OpenTrace.h"
+#include "ScreenReader.h"
 #include "ShownDialog.h"
+#include "TabWalk.h"
 
 #include <Dialogs/Dialogs.h>
 #include <Dialogs/TemplateIds.h>
 #include <gtest/gtest.h>
+
+#include <oleacc.h>
 
 #include <string>
 
@@ -324,6 +329,55 @@ TEST_F(AboutBox, TheOldSystemFaceGetsSmallArial)
     EXPECT_EQ(manager->n_GetFontCount(), fonts);
     manager->v_Fire(old);
     oldSystemFace = nullptr;
+}
+
+// The box opens with the focus on OK; Tab reaches the product picture, then
+// the banner, and the picture reached opens with Space.
+TEST_F(AboutBox, TabReachesBothPicturesWithTheFocusShownAndSpaceOpensThem)
+{
+    TabWalk walk({IDOK, IDC_ABOUT_PRODUCT_LINK, IDC_ABOUT_MAKER_LINK}, 4);
+    std::vector<DialogDriver::Step> steps = walk.steps();
+    steps.push_back(pressOK);
+    EXPECT_TRUE(show(steps));
+    EXPECT_EQ(walk.focused(), (std::vector<int>{IDOK, IDC_ABOUT_PRODUCT_LINK, IDC_ABOUT_MAKER_LINK, IDOK,
+                                                IDC_ABOUT_PRODUCT_LINK}));
+    EXPECT_EQ(walk.focusFaults(), "");
+
+    OpenTrace trace;
+    parameters.co_WebAddress.v_Set(OpenTrace::target().c_str(), static_cast<unsigned>(-1));
+    EXPECT_TRUE(show({[](HWND) { pressKey(VK_TAB); }, [](HWND) { pressKey(VK_SPACE); }, pressOK}));
+    EXPECT_EQ(trace.waitForRuns(1), 1);
+}
+
+// A reader in another apartment, as a screen reader is, while the host's
+// thread runs the box in an apartment of its own.
+TEST_F(AboutBox, AReaderHearsThePicturesAsLinksToTheirTargetsAndIsToldWhenTheyHaveGone)
+{
+    ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
+    AccessibleView product, maker;
+    {
+        ScreenReader reader;
+        EXPECT_TRUE(show({[&](HWND box) {
+                              product = reader.read(GetDlgItem(box, IDC_ABOUT_PRODUCT_LINK));
+                              maker = reader.read(GetDlgItem(box, IDC_ABOUT_MAKER_LINK));
+                              reader.hold(GetDlgItem(box, IDC_ABOUT_PRODUCT_LINK));
+                              reader.hold(GetDlgItem(box, IDC_ABOUT_MAKER_LINK));
+                          },
+                          pressOK}));
+        for (const AccessibleView& gone : reader.readHeld())
+            EXPECT_TRUE(gone.allAnswered(CO_E_OBJNOTCONNECTED));
+    }
+    EXPECT_EQ(Dialogs_GetLiveAccessibleCount(), 0);
+    CoUninitialize();
+
+    for (const AccessibleView* link : {&product, &maker}) {
+        EXPECT_EQ(link->role, ROLE_SYSTEM_LINK);
+        EXPECT_EQ(link->name, link->value) << "a picture link is named by its target";
+        EXPECT_EQ(link->state, STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_LINKED) << std::hex << link->state;
+        EXPECT_EQ(link->defaultAction, L"Open");
+    }
+    EXPECT_EQ(product.value, kTestProductPage);
+    EXPECT_EQ(maker.value, kMakerSite);
 }
 
 TEST_F(AboutBox, NothingIsLeftOnceTheBoxHasGone)

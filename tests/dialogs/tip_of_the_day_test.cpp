@@ -8,6 +8,7 @@
 #include "GdiCounter.h"
 #include "ImportPatch.h"
 #include "LexorinUILanguageMgr.h"
+#include "TabWalk.h"
 #include "TipTestStrings.h"
 
 #include <Dialogs/Dialogs.h>
@@ -374,6 +375,26 @@ TEST_F(TipOfTheDay, EveryLanguageShowsTheWholeBox)
         EXPECT_EQ(run.tip, L"Tip zero: the first of five.");
     }
     languages->b_SetLanguage(before);
+}
+
+// Tab goes from OK to Next Tip to the check box and round again, each
+// showing that it has the focus; a space then ticks the box off.
+TEST_F(TipOfTheDay, TabReachesEveryItemWithTheFocusShown)
+{
+    const Parameters tips = range(IDS_TIPS_FIRST, IDS_TIPS_LAST);
+    TabWalk walk({IDOK, IDC_TIP_NEXT, IDC_TIP_SHOW_AT_STARTUP}, 4);
+    std::vector<DialogDriver::Step> steps = walk.steps();
+    steps.push_back([](HWND) { pressKey(VK_TAB); });
+    steps.push_back([](HWND) { pressKey(VK_SPACE); });
+    steps.push_back(pressOK);
+    DialogDriver driver(steps);
+    int showAtStartup = TRUE;
+    unsigned tip = kNeverShown;
+    CT_TipoftheDayDialog::sv_Show(&tips, &showAtStartup, &tip);
+    EXPECT_EQ(walk.focused(),
+              (std::vector<int>{IDOK, IDC_TIP_NEXT, IDC_TIP_SHOW_AT_STARTUP, IDOK, IDC_TIP_NEXT}));
+    EXPECT_EQ(walk.focusFaults(), "");
+    EXPECT_EQ(showAtStartup, FALSE) << "Space on the check box";
 }
 
 // ---- the tip search, straight on a dialog object ----

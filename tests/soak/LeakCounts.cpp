@@ -1,5 +1,6 @@
 #include "LeakCounts.h"
 
+#include "AccessibleDiagnostics.h"
 #include "BasisDiagnostics.h"
 #include "DAZ32.h"
 #include "LexorinBasis.h"
@@ -57,6 +58,7 @@ LeakCounts LeakWatch::read()
         {"temporary GDI objects", AfxDiagGetTempGdiCount()},
         {"temporary image lists", AfxDiagGetTempImageListCount()},
         {"thread windows", threadWindowCount()},
+        {"accessible objects", Dialogs_GetLiveAccessibleCount()},
     }}};
 }
 

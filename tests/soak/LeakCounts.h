@@ -13,7 +13,7 @@
 
 struct LeakCounts {
     // Each count by name, in a fixed order.
-    std::array<std::pair<const char*, long long>, 11> values;
+    std::array<std::pair<const char*, long long>, 12> values;
 };
 
 // Counts GDI objects and window DCs of the library, the framework and the

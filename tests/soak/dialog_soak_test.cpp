@@ -4,11 +4,14 @@
 #include "Hover.h"
 #include "LeakCounts.h"
 #include "LexorinUILanguageMgr.h"
+#include "ScreenReader.h"
 #include "SoakIds.h"
 
 #include <Dialogs/Dialogs.h>
 #include <Dialogs/TemplateIds.h>
 #include <gtest/gtest.h>
+
+#include <oleacc.h>
 
 namespace {
 
@@ -35,17 +38,21 @@ TEST(DialogSoak, AboutBox)
     parameters.n_Bitmap16Colors = IDB_SOAK_PRODUCT16;
     parameters.n_Bitmap = IDB_SOAK_PRODUCT256;
 
+    ScreenReader reader;
     soak("About box", kRounds, [&] {
         std::wstring caption;
+        long productRole = 0;
         DialogDriver player([&](HWND box) {
             caption = windowText(box);
             repaint(box);
             hover(box, IDC_ABOUT_PRODUCT_LINK);
+            productRole = reader.read(GetDlgItem(box, IDC_ABOUT_PRODUCT_LINK)).role;
             click(box, IDOK);
         });
         ASSERT_EQ(CT_AboutDialog::sb_Show(&parameters), TRUE);
         ASSERT_TRUE(player.acted());
         ASSERT_EQ(caption, L"About the soak host");
+        ASSERT_EQ(productRole, ROLE_SYSTEM_LINK);
     });
 }
 

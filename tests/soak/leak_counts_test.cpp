@@ -8,6 +8,8 @@
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
+#include <oleacc.h>
+
 #include <map>
 #include <string>
 
@@ -57,6 +59,7 @@ struct DeliberateLeaks {
         imageList.Create(16, 16, ILC_COLOR24, 1, 1);
         temporaryImages = CImageList::FromHandle(imageList.Detach());
         temporaryBrush = CBrush::FromHandle(static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH)));
+        accessible = accessibleObjectOfAGoneLink();
     }
     void giveBack()
     {
@@ -72,6 +75,22 @@ struct DeliberateLeaks {
         CWnd::DeleteTempMap();
         CImageList::DeleteTempMap();
         CGdiObject::DeleteTempMap();
+        if (accessible)
+            accessible->Release();
+        CoUninitialize();
+    }
+
+    // Held by this thread as a client holds one, after its link has gone.
+    IAccessible* accessibleObjectOfAGoneLink()
+    {
+        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+        CT_HttpLink link;
+        link.SubclassWindow(CreateWindowW(L"STATIC", L"link", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr,
+                                          nullptr));
+        IAccessible* object = nullptr;
+        AccessibleObjectFromWindow(link.m_hWnd, OBJID_CLIENT, IID_IAccessible, reinterpret_cast<void**>(&object));
+        link.DestroyWindow();
+        return object;
     }
 
     void* libraryBlock = nullptr;
@@ -85,6 +104,7 @@ struct DeliberateLeaks {
     CImageList imageList;
     CImageList* temporaryImages = nullptr;
     CGdiObject* temporaryBrush = nullptr;
+    IAccessible* accessible = nullptr;
 };
 
 TEST(LeakCounts, EveryCountCatchesADeliberateLeak)
@@ -104,6 +124,7 @@ TEST(LeakCounts, EveryCountCatchesADeliberateLeak)
     ASSERT_NE(leaks.flag, nullptr);
     ASSERT_NE(leaks.window->m_hWnd, nullptr);
     ASSERT_NE(leaks.windowDC, nullptr);
+    ASSERT_NE(leaks.accessible, nullptr);
     const LeakCounts during = watch.read();
 
     std::map<std::string, long long> was = byName(before), is = byName(during);
@@ -113,6 +134,7 @@ TEST(LeakCounts, EveryCountCatchesADeliberateLeak)
     EXPECT_EQ(is["bitmap hires"], was["bitmap hires"] + 1);
     EXPECT_EQ(is["window DCs"], was["window DCs"] + 1);
     EXPECT_EQ(is["permanent window objects"], was["permanent window objects"] + 1);
+    EXPECT_EQ(is["accessible objects"], was["accessible objects"] + 1);
 
     // The soak's comparison reports every one of them.
     ::testing::TestPartResultArray reported;

@@ -4,12 +4,15 @@
 #include "DialogDriver.h"
 #include "Hover.h"
 #include "LeakCounts.h"
+#include "ScreenReader.h"
 #include "SoakHostDialog.h"
 #include "SoakIds.h"
 #include "SplashHost.h"
 
 #include <Dialogs/Dialogs.h>
 #include <gtest/gtest.h>
+
+#include <oleacc.h>
 
 namespace {
 
@@ -95,18 +98,22 @@ TEST(WindowSoak, SplashClosedByAKeyPress)
 
 TEST(WindowSoak, HostDialogWithPicturesAndLinks)
 {
+    ScreenReader reader;
     soak("Host dialog with CT_BigBitmap pictures, links and a text link", kRounds, [&] {
+        long textLinkRole = 0;
         DialogDriver player([&](HWND dialog) {
             repaint(dialog);
             hover(dialog, IDC_SOAK_PRODUCT);
             hover(dialog, IDC_SOAK_LINK);
             hover(dialog, IDC_SOAK_TEXT_LINK);
+            textLinkRole = reader.read(GetDlgItem(dialog, IDC_SOAK_TEXT_LINK)).role;
             repaint(dialog);
             click(dialog, IDOK);
         });
         SoakHostDialog dialog;
         ASSERT_EQ(dialog.DoModal(), IDOK);
         ASSERT_TRUE(player.acted());
+        ASSERT_EQ(textLinkRole, ROLE_SYSTEM_LINK);
         ASSERT_TRUE(dialog.picturesHeld());
     });
 }

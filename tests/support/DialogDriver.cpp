@@ -50,9 +50,11 @@ void CALLBACK DialogDriver::onTimer(HWND, UINT, UINT_PTR, DWORD)
         current_->tick();
 }
 
+// A step that handles messages while it waits (for a reader on another
+// thread, say) sees the timer tick too; the next step waits for it to end.
 void DialogDriver::tick()
 {
-    if (gaveUp_)
+    if (gaveUp_ || inStep_)
         return;
     HWND box = findShownDialog(GetCurrentThreadId(), caption_);
     if (!box) {
@@ -66,7 +68,9 @@ void DialogDriver::tick()
     }
     if (next_ < steps_.size()) {
         dialog_ = box;
+        inStep_ = true;
         steps_[next_++](box);
+        inStep_ = false;
         return;
     }
     ++ticks_;

@@ -48,6 +48,7 @@ private:
     bool shown_ = false;
     bool closed_ = false;
     bool gaveUp_ = false;
+    bool inStep_ = false;
     HWND dialog_ = nullptr;
     UINT_PTR timer_ = 0;
     static DialogDriver* current_;
