@@ -7,8 +7,8 @@
 #include <string>
 
 void setURL(CT_HttpLink& link, const std::wstring& target);
-// Moves the real pointer to `offset` in the window and clicks there; the
-// input arrives when the thread next takes its messages.
+// Moves the real pointer to `offset` in the window and clicks there; returns
+// once this thread has taken the click's messages and handed them on.
 void clickWithPointer(HWND window, POINT offset);
 // The notification a static item with SS_NOTIFY sends its parent on a click.
 void notifyClick(HWND parent, HWND item);
