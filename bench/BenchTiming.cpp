@@ -12,11 +12,12 @@ double f_Median(std::vector<double> times)
     return times[times.size() / 2];
 }
 
-// The modal dialog being timed. When it is first activated (shown, after
-// WM_INITDIALOG) a message is posted to it; the modal loop takes that
-// message first, and then every paint still pending is done at once.
+// The modal dialog being timed. When it becomes visible a message is posted
+// to it; the modal loop takes that message before any paint, and then every
+// paint still pending is done at once. (Activation is no sign of it: a
+// dialog that sets its focus is activated while still hidden.)
 struct ModalTiming {
-    HHOOK activation = nullptr;
+    HHOOK sending = nullptr;
     HHOOK retrieval = nullptr;
     HWND dialog = nullptr;
     double painted = -1;
@@ -32,14 +33,20 @@ bool b_IsDialog(HWND window)
     return wcscmp(name, L"#32770") == 0 && !(GetWindowLongW(window, GWL_STYLE) & WS_CHILD);
 }
 
-LRESULT CALLBACK i_OnCbt(int code, WPARAM wParam, LPARAM lParam)
+bool b_IsShowing(const CWPSTRUCT& message)
 {
-    HWND window = reinterpret_cast<HWND>(wParam);
-    if (code == HCBT_ACTIVATE && !g_Modal.dialog && b_IsDialog(window)) {
-        g_Modal.dialog = window;
-        PostMessageW(window, kPaintNow, 0, 0);
+    return message.message == WM_WINDOWPOSCHANGED &&
+           (reinterpret_cast<const WINDOWPOS*>(message.lParam)->flags & SWP_SHOWWINDOW);
+}
+
+LRESULT CALLBACK i_OnSend(int code, WPARAM wParam, LPARAM lParam)
+{
+    const CWPSTRUCT* message = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && !g_Modal.dialog && b_IsShowing(*message) && b_IsDialog(message->hwnd)) {
+        g_Modal.dialog = message->hwnd;
+        PostMessageW(g_Modal.dialog, kPaintNow, 0, 0);
     }
-    return CallNextHookEx(g_Modal.activation, code, wParam, lParam);
+    return CallNextHookEx(g_Modal.sending, code, wParam, lParam);
 }
 
 LRESULT CALLBACK i_OnGetMessage(int code, WPARAM removed, LPARAM lParam)
@@ -98,12 +105,12 @@ BenchFigure so_Compare(const char* what, int rounds, const std::function<double(
 double f_TimeModalDialog(const std::function<void()>& show)
 {
     g_Modal = ModalTiming();
-    g_Modal.activation = SetWindowsHookExW(WH_CBT, i_OnCbt, nullptr, GetCurrentThreadId());
+    g_Modal.sending = SetWindowsHookExW(WH_CALLWNDPROC, i_OnSend, nullptr, GetCurrentThreadId());
     g_Modal.retrieval = SetWindowsHookExW(WH_GETMESSAGE, i_OnGetMessage, nullptr, GetCurrentThreadId());
     const double start = f_Now();
     show();
     UnhookWindowsHookEx(g_Modal.retrieval);
-    UnhookWindowsHookEx(g_Modal.activation);
+    UnhookWindowsHookEx(g_Modal.sending);
     const double painted = g_Modal.painted;
     v_Drain();
     return painted < 0 ? -1 : painted - start;
