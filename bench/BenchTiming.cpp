@@ -84,22 +84,26 @@ void v_Drain()
     }
 }
 
-BenchFigure so_Compare(const char* what, int rounds, const std::function<double()>& library,
-                       const std::function<double()>& plain)
+std::vector<double> v_MediansOfRounds(int rounds, const std::vector<BenchSide>& sides, bool warmUp)
 {
-    std::vector<double> libraryTimes, plainTimes;
-    library();   // warm-up: first-use costs (class registration, page faults) are not what is measured
-    plain();
-    for (int i = 0; i < rounds; ++i) {
-        if (i % 2) {
-            libraryTimes.push_back(library());
-            plainTimes.push_back(plain());
-        } else {
-            plainTimes.push_back(plain());
-            libraryTimes.push_back(library());
+    const size_t count = sides.size();
+    std::vector<std::vector<double>> times(count);
+    if (warmUp) {
+        for (const BenchSide& side : sides)
+            side();
+    }
+    for (int round = 0; round < rounds; ++round) {
+        for (size_t i = 0; i < count; ++i) {
+            const size_t side = (static_cast<size_t>(round) + i) % count;
+            times[side].push_back(sides[side]());
         }
     }
-    return {what, rounds, f_Median(libraryTimes), f_Median(plainTimes)};
+    std::vector<double> medians;
+    for (const std::vector<double>& side : times) {
+        const bool failed = side.empty() || *std::min_element(side.begin(), side.end()) < 0;
+        medians.push_back(failed ? -1 : f_Median(side));
+    }
+    return medians;
 }
 
 double f_TimeModalDialog(const std::function<void()>& show)
