@@ -12,51 +12,45 @@ double f_Median(std::vector<double> times)
     return times[times.size() / 2];
 }
 
-// The modal dialog being timed. When it becomes visible a message is posted
-// to it; the modal loop takes that message before any paint, and then every
-// paint still pending is done at once. (Activation is no sign of it: a
-// dialog that sets its focus is activated while still hidden.)
+// The modal dialog being timed. A thread message posted before the show call
+// is the first message its modal loop takes, once the dialog is made and
+// initialised and before the loop would show it. The dialog is then shown as
+// the loop shows it, painted with all its items at once, and cancelled.
+// (Activation is no sign of the dialog being shown: one that sets its focus
+// is activated while still hidden.) The hook runs for that one message
+// only: Wine calls every hook through its server, so one that watched sent
+// messages or window events would add to both sides' times.
 struct ModalTiming {
-    HHOOK sending = nullptr;
     HHOOK retrieval = nullptr;
-    HWND dialog = nullptr;
     double painted = -1;
 };
 
 ModalTiming g_Modal;
 const UINT kPaintNow = WM_APP + 0x51;
 
-bool b_IsDialog(HWND window)
+BOOL CALLBACK b_FindDialog(HWND window, LPARAM found)
 {
     wchar_t name[16] = {};
     GetClassNameW(window, name, 16);
-    return wcscmp(name, L"#32770") == 0 && !(GetWindowLongW(window, GWL_STYLE) & WS_CHILD);
-}
-
-bool b_IsShowing(const CWPSTRUCT& message)
-{
-    return message.message == WM_WINDOWPOSCHANGED &&
-           (reinterpret_cast<const WINDOWPOS*>(message.lParam)->flags & SWP_SHOWWINDOW);
-}
-
-LRESULT CALLBACK i_OnSend(int code, WPARAM wParam, LPARAM lParam)
-{
-    const CWPSTRUCT* message = reinterpret_cast<const CWPSTRUCT*>(lParam);
-    if (code == HC_ACTION && !g_Modal.dialog && b_IsShowing(*message) && b_IsDialog(message->hwnd)) {
-        g_Modal.dialog = message->hwnd;
-        PostMessageW(g_Modal.dialog, kPaintNow, 0, 0);
-    }
-    return CallNextHookEx(g_Modal.sending, code, wParam, lParam);
+    if (wcscmp(name, L"#32770") != 0)
+        return TRUE;
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
 }
 
 LRESULT CALLBACK i_OnGetMessage(int code, WPARAM removed, LPARAM lParam)
 {
     const MSG* message = reinterpret_cast<const MSG*>(lParam);
-    if (code == HC_ACTION && removed == PM_REMOVE && message->message == kPaintNow &&
-        message->hwnd == g_Modal.dialog && g_Modal.painted < 0) {
-        RedrawWindow(g_Modal.dialog, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-        g_Modal.painted = f_Now();
-        PostMessageW(g_Modal.dialog, WM_COMMAND, IDCANCEL, 0);
+    if (code == HC_ACTION && removed == PM_REMOVE && message->message == kPaintNow && !message->hwnd &&
+        g_Modal.painted < 0) {
+        HWND dialog = nullptr;
+        EnumThreadWindows(GetCurrentThreadId(), b_FindDialog, reinterpret_cast<LPARAM>(&dialog));
+        if (dialog) {
+            ShowWindow(dialog, SW_SHOWNORMAL);
+            RedrawWindow(dialog, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+            g_Modal.painted = f_Now();
+            PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+        }
     }
     return CallNextHookEx(g_Modal.retrieval, code, removed, lParam);
 }
@@ -109,12 +103,11 @@ std::vector<double> v_MediansOfRounds(int rounds, const std::vector<BenchSide>& 
 double f_TimeModalDialog(const std::function<void()>& show)
 {
     g_Modal = ModalTiming();
-    g_Modal.sending = SetWindowsHookExW(WH_CALLWNDPROC, i_OnSend, nullptr, GetCurrentThreadId());
     g_Modal.retrieval = SetWindowsHookExW(WH_GETMESSAGE, i_OnGetMessage, nullptr, GetCurrentThreadId());
+    PostThreadMessageW(GetCurrentThreadId(), kPaintNow, 0, 0);
     const double start = f_Now();
     show();
     UnhookWindowsHookEx(g_Modal.retrieval);
-    UnhookWindowsHookEx(g_Modal.sending);
     const double painted = g_Modal.painted;
     v_Drain();
     return painted < 0 ? -1 : painted - start;
