@@ -58,22 +58,21 @@ bool b_ReadOptions(BenchOptions* options)
 BenchRow so_WarmRow(const DialogShowing& showing, const BenchModules& modules, int rounds)
 {
     rounds = rounds ? rounds : showing.rounds;
-    const std::vector<double> medians = v_MediansOfRounds(
+    const BenchTimes times = vv_RunRounds(
         rounds, {[&] { return showing.library(modules); }, [&] { return showing.plain(modules); }}, true);
-    return {showing.name, std::string(showing.what) + ", show to painted", rounds, medians[0], medians[1], false};
+    return so_MakeRow(showing.name, std::string(showing.what) + ", show to painted", times[0], times[1], false);
 }
 
 // Each round one process per side, so the first showing each time.
 BenchRow so_ColdRow(const DialogShowing& showing, int rounds)
 {
     rounds = rounds ? rounds : kColdRounds;
-    const std::vector<double> medians =
-        v_MediansOfRounds(rounds,
-                          {[&] { return f_TimeInFreshProcess(showing.name, true); },
-                           [&] { return f_TimeInFreshProcess(showing.name, false); }},
-                          false);
-    return {std::string(showing.name) + "-cold", std::string(showing.what) + ", first showing in a fresh process",
-            rounds, medians[0], medians[1], false};
+    const BenchTimes times = vv_RunRounds(rounds,
+                                          {[&] { return f_TimeInFreshProcess(showing.name, true); },
+                                           [&] { return f_TimeInFreshProcess(showing.name, false); }},
+                                          false);
+    const std::string what = std::string(showing.what) + ", first showing in a fresh process";
+    return so_MakeRow(std::string(showing.name) + "-cold", what, times[0], times[1], false);
 }
 
 int i_RunAll(int rounds)

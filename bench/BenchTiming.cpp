@@ -6,12 +6,6 @@
 
 namespace {
 
-double f_Median(std::vector<double> times)
-{
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
-
 // The modal dialog being timed. A thread message posted before the show call
 // is the first message its modal loop takes, once the dialog is made and
 // initialised and before the loop would show it. The dialog is then shown as
@@ -78,10 +72,10 @@ void v_Drain()
     }
 }
 
-std::vector<double> v_MediansOfRounds(int rounds, const std::vector<BenchSide>& sides, bool warmUp)
+BenchTimes vv_RunRounds(int rounds, const std::vector<BenchSide>& sides, bool warmUp)
 {
     const size_t count = sides.size();
-    std::vector<std::vector<double>> times(count);
+    BenchTimes times(count);
     if (warmUp) {
         for (const BenchSide& side : sides)
             side();
@@ -92,12 +86,15 @@ std::vector<double> v_MediansOfRounds(int rounds, const std::vector<BenchSide>& 
             times[side].push_back(sides[side]());
         }
     }
-    std::vector<double> medians;
-    for (const std::vector<double>& side : times) {
-        const bool failed = side.empty() || *std::min_element(side.begin(), side.end()) < 0;
-        medians.push_back(failed ? -1 : f_Median(side));
-    }
-    return medians;
+    return times;
+}
+
+double f_Median(std::vector<double> times)
+{
+    if (times.empty())
+        return -1;
+    std::sort(times.begin(), times.end());
+    return times.front() < 0 ? -1 : times[times.size() / 2];
 }
 
 double f_TimeModalDialog(const std::function<void()>& show)

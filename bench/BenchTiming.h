@@ -16,13 +16,18 @@ void v_Drain();
 // the run failed.
 typedef std::function<double()> BenchSide;
 
-// The median of each side over `rounds` rounds. Every round runs every side
-// once, each round starting one side further on (library, plain, library ...
-// for two sides), so that all sides see the same state of the system. With
-// `warmUp`, each side first runs once untimed: first-use costs (classes
-// registered, pages touched) are then not what is measured. A side that
-// failed in any round has a negative median.
-std::vector<double> v_MediansOfRounds(int rounds, const std::vector<BenchSide>& sides, bool warmUp);
+// The times of every round by side, times[side][round].
+typedef std::vector<std::vector<double>> BenchTimes;
+
+// Runs `rounds` rounds. Every round runs every side once, each round starting
+// one side further on (library, plain, library ... for two sides), so that
+// all sides see the same state of the system. With `warmUp`, each side first
+// runs once untimed: first-use costs (classes registered, pages touched) are
+// then not what is measured.
+BenchTimes vv_RunRounds(int rounds, const std::vector<BenchSide>& sides, bool warmUp);
+
+// The median of `times`; negative when a run failed.
+double f_Median(std::vector<double> times);
 
 // Milliseconds from calling `show` until the modal dialog it opens and all
 // its items have painted; the dialog is then cancelled. `show` returns once

@@ -5,6 +5,7 @@
 #include "ControlBenches.h"
 #include "PlainLink.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -74,16 +75,29 @@ double f_TimeRepaint(HWND item)
     return (f_Now() - start) / kRepaints;
 }
 
-std::string co_ShareNote(double library, double plain, double plainPrescribed)
+double f_Middle(std::vector<double> values)
 {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+// What the prescribed work costs the plain code (its time with the work less
+// its time without) and that cost's share of the library's time, medians of
+// the rounds. Noise can make a cost negative.
+std::string co_ShareNote(const BenchTimes& times)
+{
+    std::vector<double> costs, shares;
+    for (size_t i = 0; i < times[0].size(); ++i) {
+        if (times[0][i] <= 0 || times[1][i] <= 0 || times[2][i] <= 0)
+            return "text link: the prescribed work was not measured";
+        costs.push_back(times[2][i] - times[1][i]);
+        shares.push_back(costs.back() / times[0][i]);
+    }
     char note[256];
-    if (library <= 0 || plain <= 0 || plainPrescribed <= 0)
-        return "text link: the prescribed work was not measured";
-    const double cost = plainPrescribed - plain;
     std::snprintf(note, sizeof note,
                   "text link: measuring the target and moving to the top at every paint (prescribed) costs the "
-                  "plain code %.3f ms a repaint, %.0f%% of the library's %.3f ms",
-                  cost, 100 * cost / library, library);
+                  "plain code %.3f ms a repaint, %.0f%% of the library's time",
+                  f_Middle(costs), 100 * f_Middle(shares));
     return note;
 }
 
@@ -102,7 +116,7 @@ void v_BenchTextLink(const BenchModules& modules, int rounds, std::vector<BenchR
     plain.hand = LoadCursorW(modules.library, MAKEINTRESOURCEW(kHandCursor));
     const HWND plainDialog = CreateDialogParamW(modules.pictures, dialogName, nullptr, i_PlainHostProcedure,
                                                 reinterpret_cast<LPARAM>(&plain));
-    std::vector<double> medians(3, -1);
+    BenchTimes times(3, std::vector<double>(1, -1));
     if (libraryDialog && plainDialog) {
         CWnd host;
         host.SubclassWindow(libraryDialog);
@@ -113,17 +127,17 @@ void v_BenchTextLink(const BenchModules& modules, int rounds, std::vector<BenchR
         v_Show(libraryDialog, 100);
         v_Show(plainDialog, 300);
         v_Drain();
-        medians = v_MediansOfRounds(rounds,
-                                    {[&] { return f_TimeRepaint(link.m_hWnd); },
-                                     [&] {
-                                         plain.prescribed = false;
-                                         return f_TimeRepaint(plain.link.item);
-                                     },
-                                     [&] {
-                                         plain.prescribed = true;
-                                         return f_TimeRepaint(plain.link.item);
-                                     }},
-                                    true);
+        times = vv_RunRounds(rounds,
+                             {[&] { return f_TimeRepaint(link.m_hWnd); },
+                              [&] {
+                                  plain.prescribed = false;
+                                  return f_TimeRepaint(plain.link.item);
+                              },
+                              [&] {
+                                  plain.prescribed = true;
+                                  return f_TimeRepaint(plain.link.item);
+                              }},
+                             true);
         link.UnsubclassWindow();
         host.UnsubclassWindow();
     }
@@ -132,8 +146,8 @@ void v_BenchTextLink(const BenchModules& modules, int rounds, std::vector<BenchR
     if (plainDialog)
         DestroyWindow(plainDialog);
     v_Drain();
-    rows->push_back({"text-link", "text link, one repaint", rounds, medians[0], medians[1], true});
-    rows->push_back({"text-link-prescribed-in-plain", "text link, one repaint; plain fits at every paint too",
-                     rounds, medians[0], medians[2], false});
-    notes->push_back(co_ShareNote(medians[0], medians[1], medians[2]));
+    rows->push_back(so_MakeRow("text-link", "text link, one repaint", times[0], times[1], true));
+    rows->push_back(so_MakeRow("text-link-prescribed-in-plain", "text link, one repaint; plain fits at every paint too",
+                               times[0], times[2], false));
+    notes->push_back(co_ShareNote(times));
 }

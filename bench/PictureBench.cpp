@@ -52,13 +52,12 @@ BenchRow so_BenchPicture(const BenchModules& modules, int rounds)
     ReleaseDC(nullptr, screen);
     HGDIOBJ original = SelectObject(target, canvas);
     rounds = rounds ? rounds : kRounds;
-    const std::vector<double> medians =
-        v_MediansOfRounds(rounds,
-                          {[&] { return f_LibraryPicture(modules.pictures, target); },
-                           [&] { return f_PlainPicture(modules.pictures, target); }},
-                          true);
+    const BenchTimes times = vv_RunRounds(rounds,
+                                          {[&] { return f_LibraryPicture(modules.pictures, target); },
+                                           [&] { return f_PlainPicture(modules.pictures, target); }},
+                                          true);
     SelectObject(target, original);
     DeleteObject(canvas);
     DeleteDC(target);
-    return {"dib-1920x1080", "1920 x 1080 8-bit DIB, read + draw", rounds, medians[0], medians[1], false};
+    return so_MakeRow("dib-1920x1080", "1920 x 1080 8-bit DIB, read + draw", times[0], times[1], false);
 }
