@@ -13,7 +13,6 @@
 #define BENCH_ABOUT_PRODUCT_PAGE 10011
 #define BENCH_ABOUT_TEXT 10012
 
-// A dialog with two equal text items: one becomes a text link, one stays plain.
+// A dialog with one text item, made a text link by the library or plain code.
 #define BENCH_LINK_DIALOG 100
 #define BENCH_LINK_ITEM 101
-#define BENCH_PLAIN_ITEM 102

@@ -6,50 +6,45 @@
 
 namespace {
 
-double f_Median(std::vector<double> times)
-{
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
-
-// The modal dialog being timed. When it is first activated (shown, after
-// WM_INITDIALOG) a message is posted to it; the modal loop takes that
-// message first, and then every paint still pending is done at once.
+// The modal dialog being timed. A thread message posted before the show call
+// is the first message its modal loop takes, once the dialog is made and
+// initialised and before the loop would show it. The dialog is then shown as
+// the loop shows it, painted with all its items at once, and cancelled.
+// (Activation is no sign of the dialog being shown: one that sets its focus
+// is activated while still hidden.) The hook runs for that one message
+// only: Wine calls every hook through its server, so one that watched sent
+// messages or window events would add to both sides' times.
 struct ModalTiming {
-    HHOOK activation = nullptr;
     HHOOK retrieval = nullptr;
-    HWND dialog = nullptr;
     double painted = -1;
 };
 
 ModalTiming g_Modal;
 const UINT kPaintNow = WM_APP + 0x51;
 
-bool b_IsDialog(HWND window)
+BOOL CALLBACK b_FindDialog(HWND window, LPARAM found)
 {
     wchar_t name[16] = {};
     GetClassNameW(window, name, 16);
-    return wcscmp(name, L"#32770") == 0 && !(GetWindowLongW(window, GWL_STYLE) & WS_CHILD);
-}
-
-LRESULT CALLBACK i_OnCbt(int code, WPARAM wParam, LPARAM lParam)
-{
-    HWND window = reinterpret_cast<HWND>(wParam);
-    if (code == HCBT_ACTIVATE && !g_Modal.dialog && b_IsDialog(window)) {
-        g_Modal.dialog = window;
-        PostMessageW(window, kPaintNow, 0, 0);
-    }
-    return CallNextHookEx(g_Modal.activation, code, wParam, lParam);
+    if (wcscmp(name, L"#32770") != 0)
+        return TRUE;
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
 }
 
 LRESULT CALLBACK i_OnGetMessage(int code, WPARAM removed, LPARAM lParam)
 {
     const MSG* message = reinterpret_cast<const MSG*>(lParam);
-    if (code == HC_ACTION && removed == PM_REMOVE && message->message == kPaintNow &&
-        message->hwnd == g_Modal.dialog && g_Modal.painted < 0) {
-        RedrawWindow(g_Modal.dialog, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-        g_Modal.painted = f_Now();
-        PostMessageW(g_Modal.dialog, WM_COMMAND, IDCANCEL, 0);
+    if (code == HC_ACTION && removed == PM_REMOVE && message->message == kPaintNow && !message->hwnd &&
+        g_Modal.painted < 0) {
+        HWND dialog = nullptr;
+        EnumThreadWindows(GetCurrentThreadId(), b_FindDialog, reinterpret_cast<LPARAM>(&dialog));
+        if (dialog) {
+            ShowWindow(dialog, SW_SHOWNORMAL);
+            RedrawWindow(dialog, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+            g_Modal.painted = f_Now();
+            PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+        }
     }
     return CallNextHookEx(g_Modal.retrieval, code, removed, lParam);
 }
@@ -77,33 +72,39 @@ void v_Drain()
     }
 }
 
-BenchFigure so_Compare(const char* what, int rounds, const std::function<double()>& library,
-                       const std::function<double()>& plain)
+BenchTimes vv_RunRounds(int rounds, const std::vector<BenchSide>& sides, bool warmUp)
 {
-    std::vector<double> libraryTimes, plainTimes;
-    library();   // warm-up: first-use costs (class registration, page faults) are not what is measured
-    plain();
-    for (int i = 0; i < rounds; ++i) {
-        if (i % 2) {
-            libraryTimes.push_back(library());
-            plainTimes.push_back(plain());
-        } else {
-            plainTimes.push_back(plain());
-            libraryTimes.push_back(library());
+    const size_t count = sides.size();
+    BenchTimes times(count);
+    if (warmUp) {
+        for (const BenchSide& side : sides)
+            side();
+    }
+    for (int round = 0; round < rounds; ++round) {
+        for (size_t i = 0; i < count; ++i) {
+            const size_t side = (static_cast<size_t>(round) + i) % count;
+            times[side].push_back(sides[side]());
         }
     }
-    return {what, rounds, f_Median(libraryTimes), f_Median(plainTimes)};
+    return times;
+}
+
+double f_Median(std::vector<double> times)
+{
+    if (times.empty())
+        return -1;
+    std::sort(times.begin(), times.end());
+    return times.front() < 0 ? -1 : times[times.size() / 2];
 }
 
 double f_TimeModalDialog(const std::function<void()>& show)
 {
     g_Modal = ModalTiming();
-    g_Modal.activation = SetWindowsHookExW(WH_CBT, i_OnCbt, nullptr, GetCurrentThreadId());
     g_Modal.retrieval = SetWindowsHookExW(WH_GETMESSAGE, i_OnGetMessage, nullptr, GetCurrentThreadId());
+    PostThreadMessageW(GetCurrentThreadId(), kPaintNow, 0, 0);
     const double start = f_Now();
     show();
     UnhookWindowsHookEx(g_Modal.retrieval);
-    UnhookWindowsHookEx(g_Modal.activation);
     const double painted = g_Modal.painted;
     v_Drain();
     return painted < 0 ? -1 : painted - start;

@@ -1,19 +1,34 @@
-// Benchmarks of the library's dialogs and controls against plain Win32 code
-// doing the same work from the same resources.
+// The library's dialogs shown against plain Win32 code doing the same work
+// from the same resources, each showing timed from the show call until the
+// window and its items have painted.
 #pragma once
 
-#include "BenchTiming.h"
+#include <windows.h>
 
-// The About box from the show call until it and its items have painted,
-// against a plain dialog from the same template with the same texts and
-// pictures. Needs DialogsENU.dll for the plain side's template.
-BenchFigure so_BenchAbout(HMODULE pictures);
+#include <vector>
 
-// The language chooser with flags from the show call until it has painted,
-// against a plain dialog from the same template filling its extended combo
-// box with the same languages and flags.
-BenchFigure so_BenchLanguages();
+// The modules the showings read from.
+struct BenchModules {
+    HMODULE pictures = nullptr;    // BenchPictures.dll: pictures, the About box's texts, the link dialog
+    HMODULE templates = nullptr;   // DialogsENU.dll: the templates the plain code shows
+    HMODULE library = nullptr;     // Dialogs.dll: the maker's logo and the hand cursor
+};
 
-// One repaint of a text link, against a plain static with the same text in
-// the same dialog.
-BenchFigure so_BenchTextLink(HMODULE pictures);
+// False, with a message, when a module is missing.
+bool b_LoadBenchModules(BenchModules* modules);
+void v_FreeBenchModules(BenchModules* modules);
+
+// One dialog shown once, by the library or by the plain code; each returns
+// the milliseconds until painted, negative when nothing came up.
+struct DialogShowing {
+    const char* name;   // one word, for the machine-readable lines and --cold
+    const char* what;   // the dialog, for the table
+    int rounds;         // warm rounds unless told otherwise
+    double (*library)(const BenchModules& modules);
+    double (*plain)(const BenchModules& modules);
+};
+
+// The splash window, the About box and the language chooser with flags.
+const std::vector<DialogShowing>& vso_DialogShowings();
+// Null when there is no showing of that name.
+const DialogShowing* pcso_FindShowing(const char* name);

@@ -1,4 +1,4 @@
-#include "LexorinInterface.h"
+#include "LexorinBasis.h"
 #include "LexorinUILanguageMgr.h"
 #include "PlainWin32.h"
 
@@ -16,21 +16,24 @@ bool b_JapaneseFont()
     return font.lfCharSet == SHIFTJIS_CHARSET;
 }
 
+// The flags are the bitmaps of the interface library, numbered by language.
 int i_AddFlag(HIMAGELIST flags, unsigned language)
 {
-    CT_BitmapManager* manager = CT_BitmapManager::spco_GetBitmapManager();
-    CT_Bitmap* bitmap = manager->pco_Hire(language);
+    static const HMODULE kFlags = GetModuleHandleW(L"LexorinInterface.dll");
+    const auto bitmap = static_cast<HBITMAP>(
+        LoadImageW(kFlags, MAKEINTRESOURCEW(language), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
     if (!bitmap)
         return -1;
-    const int image = ImageList_Add(flags, bitmap->h_Bitmap, nullptr);
-    manager->v_Fire(bitmap);
+    const int image = ImageList_Add(flags, bitmap, nullptr);
+    DeleteObject(bitmap);
     return image;
 }
 
-void v_Fill(HWND list, HIMAGELIST flags)
+void v_Fill(HWND list, HIMAGELIST flags, unsigned current)
 {
     const CT_VoidArray* languages = CT_UILanguageMgr::spco_GetUILanguageMgr()->pcco_GetLanguages();
     const bool japanese = b_JapaneseFont();
+    LRESULT chosen = CB_ERR;
     for (unsigned i = 0; i < languages->n_GetCount(); ++i) {
         const unsigned language = *static_cast<const unsigned*>(languages->pcv_GetAt(i));
         if (language == kJapanese && !japanese)
@@ -46,12 +49,15 @@ void v_Fill(HWND list, HIMAGELIST flags)
         item.pszText = const_cast<wchar_t*>(name.qcuz_Get());
         item.lParam = language;
         item.iImage = item.iSelectedImage = i_AddFlag(flags, language);
-        SendMessageW(list, CBEM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+        const LRESULT index = SendMessageW(list, CBEM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+        if (language == current)
+            chosen = index;
     }
-    SendMessageW(list, CB_SETCURSEL, 0, 0);
+    if (chosen != CB_ERR)
+        SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(chosen), 0);
 }
 
-INT_PTR CALLBACK i_LanguageProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM)
+INT_PTR CALLBACK i_LanguageProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_INITDIALOG: {
@@ -59,7 +65,7 @@ INT_PTR CALLBACK i_LanguageProcedure(HWND dialog, UINT message, WPARAM wParam, L
         SetWindowLongPtrW(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(flags));
         HWND list = GetDlgItem(dialog, IDC_LANGUAGE_LIST);
         SendMessageW(list, CBEM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(flags));
-        v_Fill(list, flags);
+        v_Fill(list, flags, static_cast<unsigned>(lParam));
         return TRUE;
     }
     case WM_COMMAND:
@@ -75,11 +81,12 @@ INT_PTR CALLBACK i_LanguageProcedure(HWND dialog, UINT message, WPARAM wParam, L
 
 } // namespace
 
-INT_PTR i_PlainShowLanguages(HMODULE templates)
+INT_PTR i_PlainShowLanguages(HMODULE templates, unsigned current)
 {
     static const INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_USEREX_CLASSES};
     static const BOOL registered = InitCommonControlsEx(&controls);
     if (!registered)
         return -1;
-    return DialogBoxParamW(templates, MAKEINTRESOURCEW(IDD_LANGUAGE_DIALOG), nullptr, i_LanguageProcedure, 0);
+    return DialogBoxParamW(templates, MAKEINTRESOURCEW(IDD_LANGUAGE_DIALOG), nullptr, i_LanguageProcedure,
+                           static_cast<LPARAM>(current));
 }

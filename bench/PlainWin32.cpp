@@ -127,17 +127,17 @@ HPALETTE h_PlainCreatePalette(const BYTE* dib)
     return result;
 }
 
-void v_PlainRealizeOnScreen(HPALETTE palette)
+void v_PlainRealize(HWND window, HPALETTE palette)
 {
     if (!palette)
         return;
-    HDC screen = GetDC(nullptr);
-    HPALETTE previous = SelectPalette(screen, palette, TRUE);
+    HDC dc = GetDC(window);
+    HPALETTE previous = SelectPalette(dc, palette, TRUE);
     if (previous) {
-        RealizePalette(screen);
-        SelectPalette(screen, previous, TRUE);
+        RealizePalette(dc);
+        SelectPalette(dc, previous, TRUE);
     }
-    ReleaseDC(nullptr, screen);
+    ReleaseDC(window, dc);
 }
 
 int i_PlainDrawDIB(HDC dc, int x, int y, const BYTE* dib, HPALETTE palette)
@@ -163,7 +163,7 @@ HWND h_PlainShowSplash(HMODULE module, unsigned id, const wchar_t* const* lines,
     const int width = dibHeader(bytes).biWidth, height = dibHeader(bytes).biHeight;
     HPALETTE palette = h_PlainCreatePalette(bytes);
     GlobalUnlock(dib);
-    v_PlainRealizeOnScreen(palette);
+    v_PlainRealize(nullptr, palette);
 
     auto* data = new SplashData{dib, palette, lines, count, 0};
     HWND splash = CreateWindowExW(WS_EX_TOPMOST, kSplashClass, nullptr, WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
