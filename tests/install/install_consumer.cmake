@@ -1,8 +1,8 @@
 # Installs the build into a fresh prefix, checks the layout, then configures,
 # builds and runs a consumer project that knows only that prefix.
 #   cmake -DBUILD_DIR=... -DCONSUMER_DIR=... -DWORK_DIR=... -DTOOLCHAIN=... -DGENERATOR=...
-#         -DWINE_RUN=... -P install_consumer.cmake
-foreach(name BUILD_DIR CONSUMER_DIR WORK_DIR TOOLCHAIN GENERATOR WINE_RUN)
+#         -DWINE_RUN=... -DRUNTIME_DLLS=... -P install_consumer.cmake
+foreach(name BUILD_DIR CONSUMER_DIR WORK_DIR TOOLCHAIN GENERATOR WINE_RUN RUNTIME_DLLS)
     if(NOT DEFINED ${name})
         message(FATAL_ERROR "install_consumer.cmake needs -D${name}=...")
     endif()
@@ -32,6 +32,10 @@ set(expected
     include/Dialogs/mfc/afxwin.h include/Dialogs/mfc/afxcmn.h
     lib/cmake/Dialogs/DialogsConfig.cmake lib/cmake/Dialogs/DialogsConfigVersion.cmake
     lib/cmake/Dialogs/DialogsTargets.cmake)
+# The C++ runtime that every module shares goes beside them.
+foreach(dll IN LISTS RUNTIME_DLLS)
+    list(APPEND expected bin/${dll})
+endforeach()
 foreach(file IN LISTS expected)
     if(NOT EXISTS ${prefix}/${file})
         message(FATAL_ERROR "not installed: ${file}")
