@@ -270,36 +270,57 @@ void runLanguage()
     example.endsCleanly();
 }
 
+// Whether the shell has selected an item of the folder tree and kept it a
+// while. The items cannot be read from another process; the selection is
+// what OK hands back.
+bool selectsAFolder(HWND tree)
+{
+    const DWORD kSelectionPatienceMs = 15000;
+    HTREEITEM selected = nullptr;
+    int steady = 0;
+    for (DWORD waited = 0; waited < kSelectionPatienceMs && steady < 10; waited += kPollMs) {
+        Sleep(kPollMs);
+        HTREEITEM now = treeItem(tree, TVGN_CARET, nullptr);
+        steady = now && now == selected ? steady + 1 : 0;
+        selected = now;
+    }
+    return steady >= 10;
+}
+
 // Starts the example in a folder of its own; the browse opens there, and OK
 // hands that folder back. The folder lies on the prefix's drive C:, whose
 // tree Wine's shell shows (its Z: drive, the Unix root, it cannot read).
+// Now and then Wine's shell leaves the tree without any selection, as if it
+// had not found the folder: the browse is then cancelled, which must end the
+// example without an answer, and the example started again.
 void runSelectDirectory()
 {
     wchar_t temporary[MAX_PATH] = {};
     check(GetTempPathW(MAX_PATH, temporary) != 0, "no folder for temporary files");
     const std::wstring reports = std::wstring(temporary) + L"reports";
     CreateDirectoryW(reports.c_str(), nullptr);
-    Example example(L"select_directory", reports);
-    HWND browse = example.dialog();
-    HWND tree = FindWindowExW(browse, nullptr, WC_TREEVIEWW, nullptr);
-    check(tree != nullptr, "the folder dialog has no tree");
-    // The tree's items cannot be read from another process; its selection,
-    // once the shell has made one and kept it a while, is what OK hands back.
-    HTREEITEM selected = nullptr;
-    int steady = 0;
-    waitFor(
-        [&] {
-            HTREEITEM now = treeItem(tree, TVGN_CARET, nullptr);
-            steady = now && now == selected ? steady + 1 : 0;
-            selected = now;
-            return steady >= 10;
-        },
-        "the folder dialog selected no folder");
-    PostMessageW(browse, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(browse, IDOK)));
-    HWND answer = example.dialog(L"Reports go to");
-    check(showsText(answer, reports), "the folder dialog did not open on the current folder, or OK did not hand it back");
-    press(answer, IDOK);
-    example.endsCleanly();
+    for (int attempt = 1;; ++attempt) {
+        Example example(L"select_directory", reports);
+        HWND browse = example.dialog();
+        HWND tree = FindWindowExW(browse, nullptr, WC_TREEVIEWW, nullptr);
+        check(tree != nullptr, "the folder dialog has no tree");
+        const int button = selectsAFolder(tree) ? IDOK : IDCANCEL;
+        PostMessageW(browse, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(browse, button)));
+        if (button == IDCANCEL) {
+            check(attempt < 3, "the folder dialog selected no folder");
+            std::printf("the shell selected no folder: cancelled, and the example started again\n");
+            waitFor([&] { return !IsWindow(browse); }, "Cancel did not close the folder dialog");
+            example.endsWithoutDialog();
+            continue;
+        }
+        HWND answer = example.dialog(L"Reports go to");
+        check(showsText(answer, reports),
+              "the folder dialog did not open on the current folder, or OK did not hand it back");
+        press(answer, IDOK);
+        example.endsCleanly();
+        return;
+    }
 }
 
 BOOL CALLBACK takePictureWindow(HWND child, LPARAM found)
