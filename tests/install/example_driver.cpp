@@ -244,28 +244,42 @@ void runTipOfTheDay()
     third.endsWithoutDialog();
 }
 
-// Picks German in the list as a user does, confirms, and reads the host's
+struct HostLanguage {
+    unsigned id;
+    const wchar_t* title;
+    const wchar_t* answer;
+};
+
+const HostLanguage kGerman = {0x0407, L"Beispielprogramm", L"Die Benutzeroberfl\u00E4che ist jetzt deutsch."};
+const HostLanguage kEnglish = {0x0409, L"Example Host", L"The user interface is in English now."};
+
+// Picks another language than the current one in the list, as a user does
+// (German, or English in a German session), confirms, and reads the host's
 // answer in its new language.
 void runLanguage()
 {
-    const unsigned kGerman = 0x0407, kJapanese = 0x0411;
+    const unsigned kJapanese = 0x0411;
     Example example(L"language");
     HWND chooser = example.dialog();
     HWND list = GetDlgItem(chooser, 1003);
+    const LRESULT current = SendMessageW(list, CB_GETCURSEL, 0, 0);
+    const bool germanSession =
+        current != CB_ERR && static_cast<unsigned>(SendMessageW(list, CB_GETITEMDATA, current, 0)) == kGerman.id;
+    const HostLanguage& wanted = germanSession ? kEnglish : kGerman;
     const LRESULT count = SendMessageW(list, CB_GETCOUNT, 0, 0);
-    LRESULT german = CB_ERR;
+    LRESULT entry = CB_ERR;
     for (LRESULT i = 0; i < count; ++i) {
         const unsigned language = static_cast<unsigned>(SendMessageW(list, CB_GETITEMDATA, i, 0));
         check(language != kJapanese, "Japanese is offered though the host has no texts in it");
-        if (language == kGerman)
-            german = i;
+        if (language == wanted.id)
+            entry = i;
     }
-    check(german != CB_ERR, "German is not offered");
-    SendMessageW(list, CB_SETCURSEL, german, 0);
+    check(entry != CB_ERR, "the language to switch to is not offered");
+    std::printf("language: switching to 0x%04X\n", wanted.id);
+    SendMessageW(list, CB_SETCURSEL, entry, 0);
     press(chooser, IDOK);
-    HWND answer = example.dialog(L"Beispielprogramm");
-    check(showsText(answer, L"Die Benutzeroberfl\u00E4che ist jetzt deutsch."),
-          "the host's answer is not in its German texts");
+    HWND answer = example.dialog(wanted.title);
+    check(showsText(answer, wanted.answer), "the host's answer is not in its texts of the new language");
     press(answer, IDOK);
     example.endsCleanly();
 }
