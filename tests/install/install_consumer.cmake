@@ -1,8 +1,9 @@
 # Installs the build into a fresh prefix, checks the layout, then configures,
-# builds and runs a consumer project that knows only that prefix.
-#   cmake -DBUILD_DIR=... -DCONSUMER_DIR=... -DWORK_DIR=... -DTOOLCHAIN=... -DGENERATOR=...
-#         -DWINE_RUN=... -DRUNTIME_DLLS=... -P install_consumer.cmake
-foreach(name BUILD_DIR CONSUMER_DIR WORK_DIR TOOLCHAIN GENERATOR WINE_RUN RUNTIME_DLLS)
+# builds and runs a consumer project that knows only that prefix, and the
+# guide's examples, each played by the driver.
+#   cmake -DBUILD_DIR=... -DCONSUMER_DIR=... -DEXAMPLES_DIR=... -DEXAMPLE_DRIVER=... -DWORK_DIR=...
+#         -DTOOLCHAIN=... -DGENERATOR=... -DWINE_RUN=... -DRUNTIME_DLLS=... -P install_consumer.cmake
+foreach(name BUILD_DIR CONSUMER_DIR EXAMPLES_DIR EXAMPLE_DRIVER WORK_DIR TOOLCHAIN GENERATOR WINE_RUN RUNTIME_DLLS)
     if(NOT DEFINED ${name})
         message(FATAL_ERROR "install_consumer.cmake needs -D${name}=...")
     endif()
@@ -10,6 +11,7 @@ endforeach()
 
 set(prefix ${WORK_DIR}/prefix)
 set(consumer_build ${WORK_DIR}/consumer)
+set(examples_build ${WORK_DIR}/examples)
 file(REMOVE_RECURSE ${WORK_DIR})
 
 function(run step)
@@ -67,4 +69,14 @@ foreach(line "Dialogs 7, build 320" "About version text: 7.0.1" "library loaded:
     if(at EQUAL -1)
         message(FATAL_ERROR "the consumer did not print \"${line}\"")
     endif()
+endforeach()
+
+# The guide's examples: each builds from the installed tree alone and does
+# what the guide says when a user ends its dialog.
+run("configuring the examples" ${CMAKE_COMMAND} -S ${EXAMPLES_DIR} -B ${examples_build} -G ${GENERATOR}
+    -DCMAKE_TOOLCHAIN_FILE=${TOOLCHAIN} -DCMAKE_PREFIX_PATH=${prefix} -DCMAKE_BUILD_TYPE=Release)
+run("building the examples" ${CMAKE_COMMAND} --build ${examples_build})
+foreach(example splash about tip_of_the_day language select_directory controls)
+    run("the ${example} example" ${WINE_RUN} ${EXAMPLE_DRIVER} ${example} ${examples_build})
+    message(STATUS "${output}")
 endforeach()
