@@ -27,6 +27,23 @@ bool isOfClass(HWND hWnd, LPCWSTR lpszClass)
     return lstrcmpiW(name, lpszClass) == 0;
 }
 
+LRESULT CALLBACK cbtFilterHook(int nCode, WPARAM wParam, LPARAM lParam);
+
+// The hook is set only while the innermost creation still waits for its
+// window: Wine calls every hook through its server, so a hook left in place
+// while a dialog makes its items and its handlers make more windows would
+// slow every one of them down.
+void setHookNeeded(CAfxWndThreadState* state)
+{
+    const bool bNeeded = state->pCreation && !state->pCreation->bConsumed;
+    if (bNeeded && !state->hCbtHook) {
+        state->hCbtHook = SetWindowsHookExW(WH_CBT, cbtFilterHook, nullptr, GetCurrentThreadId());
+    } else if (!bNeeded && state->hCbtHook) {
+        UnhookWindowsHookEx(state->hCbtHook);
+        state->hCbtHook = nullptr;
+    }
+}
+
 LRESULT CALLBACK cbtFilterHook(int nCode, WPARAM wParam, LPARAM lParam)
 {
     CAfxWndThreadState* state = AfxExistingWndState();
@@ -36,8 +53,10 @@ LRESULT CALLBACK cbtFilterHook(int nCode, WPARAM wParam, LPARAM lParam)
     CAfxWndCreation* creation = state->pCreation;
     HWND hWnd = reinterpret_cast<HWND>(wParam);
     if (creation && !creation->bConsumed && isOfClass(hWnd, creation->lpszClass)) {
-        // Consumed before PreSubclassWindow runs, which may create windows itself.
+        // Consumed, and the hook gone, before PreSubclassWindow runs, which
+        // may create windows itself. The system ignores the handle passed on.
         creation->bConsumed = true;
+        setHookNeeded(state);
         if (creation->pWnd->SubclassWindow(hWnd))
             creation->hWndAttached = hWnd;
     }
@@ -101,14 +120,13 @@ CAfxWndCreator::CAfxWndCreator(CWnd* pWnd, LPCWSTR lpszClass)
     CAfxWndThreadState* state = AfxWndState();
     if (!state)
         return;
-    if (!state->hCbtHook) {
-        state->hCbtHook = SetWindowsHookExW(WH_CBT, cbtFilterHook, nullptr, GetCurrentThreadId());
-        if (!state->hCbtHook)
-            return;
-    }
-    ++state->nHookDepth;
     m_creation.pOuter = state->pCreation;
     state->pCreation = &m_creation;
+    setHookNeeded(state);
+    if (!state->hCbtHook) {
+        state->pCreation = m_creation.pOuter;
+        return;
+    }
     m_bHooked = true;
 }
 
@@ -126,10 +144,7 @@ void CAfxWndCreator::Unhook()
     if (!state)
         return;
     state->pCreation = m_creation.pOuter;
-    if (--state->nHookDepth == 0 && state->hCbtHook) {
-        UnhookWindowsHookEx(state->hCbtHook);
-        state->hCbtHook = nullptr;
-    }
+    setHookNeeded(state);
 }
 
 // The object is touched only while it is known to be alive: while it is

@@ -32,8 +32,7 @@ struct CAfxWndThreadState {
     CAfxHandleMap<HIMAGELIST, CImageList, AfxDisownImageList> imageLists;
 
     CAfxWndCreation* pCreation = nullptr;
-    HHOOK hCbtHook = nullptr;
-    int nHookDepth = 0;
+    HHOOK hCbtHook = nullptr;   // set while pCreation waits for its window
 
     MSG lastSentMsg = {};   // the message the thread's framework windows are handling
     MSG msgCur = {};        // the message pumped last, when there is no application
