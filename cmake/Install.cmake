@@ -1,6 +1,6 @@
 # `cmake --install` lays the library out as a Windows C++ project consumes it:
 #   bin/                 Dialogs.dll, its language modules and the DLLs a host
-#                        needs beside it at run time
+#                        needs beside it at run time, the C++ runtime among them
 #   lib/                 import libraries, and the framework's start-up library
 #   include/Dialogs/     the library's public headers (#include <Dialogs/Dialogs.h>)
 #   include/Dialogs/mfc/ the framework's headers (#include <afxwin.h>)
@@ -22,6 +22,8 @@ install(EXPORT DialogsTargets NAMESPACE Dialogs:: DESTINATION ${dialogs_package_
 # The language modules hold resources only and are loaded at run time.
 install(FILES $<TARGET_FILE:DialogsENU> $<TARGET_FILE:DialogsDEU> $<TARGET_FILE:DialogsJPN>
         DESTINATION ${dialogs_runtime_dir})
+# The one C++ runtime that all of them share (cmake/Runtime.cmake).
+install(FILES ${DIALOGS_RUNTIME_DLLS} DESTINATION ${dialogs_runtime_dir})
 
 # Beside the library's own headers, the declarations of the product family's
 # libraries that they include; among them the UI-language manager, through

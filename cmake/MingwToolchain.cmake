@@ -14,11 +14,8 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 # through CMAKE_PREFIX_PATH.
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE BOTH)
 
-# Every module carries its own copy of the C and C++ runtimes, so that the
-# test bench and a customer's machine need no MinGW runtime DLLs.
-set(CMAKE_EXE_LINKER_FLAGS_INIT    "-static")
-set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static")
-set(CMAKE_MODULE_LINKER_FLAGS_INIT "-static")
+# Every module links the compiler's C++ runtime DLLs, one copy for all of
+# them (cmake/Runtime.cmake puts the DLLs beside the programs and the library).
 
 # Windows programs are run through Wine.
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/wine-run)

@@ -9,6 +9,7 @@ const DemoAction g_DemoActions[] = {
     {L"&Tip of the Day...", v_DemoShowTipOfTheDay},
     {L"&About...", v_DemoShowAbout},
     {L"&Language...", v_DemoChooseLanguage},
+    {L"&Controls...", v_DemoShowControls},
     {nullptr, nullptr},
 };
 

@@ -38,5 +38,8 @@ void v_DemoChooseLanguage(HWND mainWindow);
 // changed, when either has no texts in it.
 BOOL b_DemoSwitchLanguage(unsigned language);
 
+// Shows the library's four controls in a window of the demo's own.
+void v_DemoShowControls(HWND mainWindow);
+
 // An action's answer to the user: a message box under the demo's title.
 void v_DemoTell(HWND mainWindow, const wchar_t* message);

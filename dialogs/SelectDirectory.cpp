@@ -4,6 +4,8 @@
 
 #include <shlobj.h>
 
+#include <new>
+
 namespace {
 
 // What the shell hands out during one browse, given back on every way out.
@@ -46,6 +48,17 @@ bool b_ParseRoot(IShellFolder* desktop, const CT_UString* root, LPITEMIDLIST* li
 }
 
 } // namespace
+
+// The library's global operators: its allocator, null without memory.
+void* CT_SelectDirectory::operator new(size_t size) noexcept
+{
+    return ::operator new(size, std::nothrow);
+}
+
+void CT_SelectDirectory::operator delete(void* block) noexcept
+{
+    ::operator delete(block);
+}
 
 CT_SelectDirectory::CT_SelectDirectory(const CT_UString* title, const CT_UString* initialFolder,
                                        const CT_UString* root)

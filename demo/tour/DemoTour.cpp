@@ -238,6 +238,7 @@ int i_RunDemoTour(HINSTANCE instance, const wchar_t* folder)
     v_Visit(v_DemoShowAbout, window, {L"03-about.png"});
     v_Visit(v_DemoShowTipOfTheDay, window, {L"04-tip-of-the-day.png"});
     v_Visit(v_DemoChooseFolder, window, {L"05-folder-chooser.png", L""});
+    v_Visit(v_DemoShowControls, window, {L"12-controls.png"});
     // German is chosen in the language chooser, as a user does; the demo's
     // window follows.
     v_Visit(v_DemoChooseLanguage, window, {L"06-language.png"}, kGerman);

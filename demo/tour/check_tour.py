@@ -34,6 +34,7 @@ EXPECTED = {
     "09-main-window-japanese.png": (560, 360, 560, 360),
     "10-about-japanese.png": DIALOG,
     "11-tip-of-the-day-japanese.png": DIALOG,
+    "12-controls.png": DIALOG,
 }
 # Pairs that a language switch must tell apart.
 DIFFERENT = [

@@ -37,11 +37,11 @@ public:
     static int CALLBACK si_BrowseCtrlCallback(HWND window, UINT message, LPARAM parameter, LPARAM data);
 
     // A host may create the object in its own module while the deleting
-    // destructor lives in this library, so each block remembers the module
-    // whose allocator gave it. Without memory the result is null and no
-    // constructor runs.
-    static void* operator new(size_t size) noexcept { return AfxAllocateOwned(size); }
-    static void operator delete(void* block) noexcept { AfxFreeOwned(block); }
+    // destructor lives in this library: both operators are the library's,
+    // so the block comes from and goes back to the library's allocator.
+    // Without memory the result is null and no constructor runs.
+    static void* operator new(size_t size) noexcept;
+    static void operator delete(void* block) noexcept;
 
 protected:
     const CT_UString* pcco_Title;

@@ -18,33 +18,16 @@ BOOL CALLBACK collectStaticText(HWND child, LPARAM data)
     return TRUE;
 }
 
-std::wstring itemText(HWND tree, HTREEITEM item)
-{
-    wchar_t text[MAX_PATH] = {};
-    TVITEMW query = {};
-    query.mask = TVIF_TEXT;
-    query.hItem = item;
-    query.pszText = text;
-    query.cchTextMax = MAX_PATH;
-    SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&query));
-    return text;
-}
-
-HTREEITEM nextItem(HWND tree, UINT relation, HTREEITEM from)
-{
-    return reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(from)));
-}
-
 BrowseWindowView read(HWND dialog)
 {
     BrowseWindowView view;
     view.opened = true;
     HWND tree = FindWindowExW(dialog, nullptr, WC_TREEVIEWW, nullptr);
     if (tree) {
-        for (HTREEITEM item = nextItem(tree, TVGN_CARET, nullptr); item; item = nextItem(tree, TVGN_PARENT, item))
-            view.selection.push_back(itemText(tree, item));
-        if (HTREEITEM top = nextItem(tree, TVGN_ROOT, nullptr))
-            view.top = itemText(tree, top);
+        for (HTREEITEM item = treeItem(tree, TVGN_CARET, nullptr); item; item = treeItem(tree, TVGN_PARENT, item))
+            view.selection.push_back(treeItemText(tree, item));
+        if (HTREEITEM top = treeItem(tree, TVGN_ROOT, nullptr))
+            view.top = treeItemText(tree, top);
     }
     EnumChildWindows(dialog, collectStaticText, reinterpret_cast<LPARAM>(&view.texts));
     return view;

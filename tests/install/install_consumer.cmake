@@ -1,9 +1,12 @@
 # Installs the build into a fresh prefix, checks the layout, then configures,
-# builds and runs a consumer project that knows only that prefix.
-# A consumer configured with the other architecture's toolchain is refused.
-#   cmake -DBUILD_DIR=... -DCONSUMER_DIR=... -DWORK_DIR=... -DTOOLCHAIN=... -DOTHER_TOOLCHAIN=...
-#         -DPOINTER_BITS=32|64 -DGENERATOR=... -DWINE_RUN=... -P install_consumer.cmake
-foreach(name BUILD_DIR CONSUMER_DIR WORK_DIR TOOLCHAIN OTHER_TOOLCHAIN POINTER_BITS GENERATOR WINE_RUN)
+# builds and runs a consumer project that knows only that prefix, and the
+# guide's examples, each played by the driver. A consumer configured with the
+# other architecture's toolchain is refused.
+#   cmake -DBUILD_DIR=... -DCONSUMER_DIR=... -DEXAMPLES_DIR=... -DEXAMPLE_DRIVER=... -DWORK_DIR=...
+#         -DTOOLCHAIN=... -DOTHER_TOOLCHAIN=... -DPOINTER_BITS=32|64 -DGENERATOR=... -DWINE_RUN=...
+#         -DRUNTIME_DLLS=... -P install_consumer.cmake
+foreach(name BUILD_DIR CONSUMER_DIR EXAMPLES_DIR EXAMPLE_DRIVER WORK_DIR TOOLCHAIN OTHER_TOOLCHAIN POINTER_BITS
+             GENERATOR WINE_RUN RUNTIME_DLLS)
     if(NOT DEFINED ${name})
         message(FATAL_ERROR "install_consumer.cmake needs -D${name}=...")
     endif()
@@ -11,6 +14,7 @@ endforeach()
 
 set(prefix ${WORK_DIR}/prefix)
 set(consumer_build ${WORK_DIR}/consumer)
+set(examples_build ${WORK_DIR}/examples)
 set(foreign_build ${WORK_DIR}/foreign)
 file(REMOVE_RECURSE ${WORK_DIR})
 
@@ -34,6 +38,10 @@ set(expected
     include/Dialogs/mfc/afxwin.h include/Dialogs/mfc/afxcmn.h
     lib/cmake/Dialogs/DialogsConfig.cmake lib/cmake/Dialogs/DialogsConfigVersion.cmake
     lib/cmake/Dialogs/DialogsTargets.cmake)
+# The C++ runtime that every module shares goes beside them.
+foreach(dll IN LISTS RUNTIME_DLLS)
+    list(APPEND expected bin/${dll})
+endforeach()
 foreach(file IN LISTS expected)
     if(NOT EXISTS ${prefix}/${file})
         message(FATAL_ERROR "not installed: ${file}")
@@ -66,6 +74,16 @@ foreach(line "Dialogs 7, build 320" "About version text: 7.0.1" "library loaded:
     if(at EQUAL -1)
         message(FATAL_ERROR "the consumer did not print \"${line}\"")
     endif()
+endforeach()
+
+# The guide's examples: each builds from the installed tree alone and does
+# what the guide says when a user ends its dialog.
+run("configuring the examples" ${CMAKE_COMMAND} -S ${EXAMPLES_DIR} -B ${examples_build} -G ${GENERATOR}
+    -DCMAKE_TOOLCHAIN_FILE=${TOOLCHAIN} -DCMAKE_PREFIX_PATH=${prefix} -DCMAKE_BUILD_TYPE=Release)
+run("building the examples" ${CMAKE_COMMAND} --build ${examples_build})
+foreach(example splash about tip_of_the_day language select_directory controls)
+    run("the ${example} example" ${WINE_RUN} ${EXAMPLE_DRIVER} ${example} ${examples_build})
+    message(STATUS "${output}")
 endforeach()
 
 # A project of the other architecture could not load the installed DLLs: the

@@ -82,3 +82,20 @@ COLORREF itemPixel(HWND dialog, int id, int x, int y)
     ReleaseDC(item, dc);
     return pixel;
 }
+
+HTREEITEM treeItem(HWND tree, UINT relation, HTREEITEM from)
+{
+    return reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(from)));
+}
+
+std::wstring treeItemText(HWND tree, HTREEITEM item)
+{
+    wchar_t text[MAX_PATH] = {};
+    TVITEMW query = {};
+    query.mask = TVIF_TEXT;
+    query.hItem = item;
+    query.pszText = text;
+    query.cchTextMax = MAX_PATH;
+    SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&query));
+    return text;
+}

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <string>
 
 // The visible dialog box (class "#32770") of that thread, the one with that
@@ -26,3 +28,6 @@ void pressCloseBox(HWND dialog);
 void repaint(HWND dialog);
 // A pixel of an item's client area as the screen shows it.
 COLORREF itemPixel(HWND dialog, int id, int x, int y);
+// A tree view's item in `relation` (TVGN_*) to `from`, and an item's text.
+HTREEITEM treeItem(HWND tree, UINT relation, HTREEITEM from);
+std::wstring treeItemText(HWND tree, HTREEITEM item);

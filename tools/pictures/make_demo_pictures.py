@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Regenerates the demo host's product pictures in demo/pictures/.
+"""Regenerates the demo host's product pictures and its stamp in demo/pictures/.
 
     make_demo_pictures.py                 rewrite the .bmp files
     make_demo_pictures.py --check         exit 1 if the files on disk are out of date
@@ -12,11 +12,25 @@ import sys
 sys.dont_write_bytecode = True  # keep the source folder clean
 
 import product_picture  # noqa: E402
-from image_formats import bmp_file, canvas_rgb, packed_dib4, packed_dib8, png_file  # noqa: E402
+from image_formats import (BLACK, NAVY, WHITE, YELLOW, Canvas, bmp_file, canvas_rgb, packed_dib4,  # noqa: E402
+                           packed_dib8, png_file)
 import make_pictures  # noqa: E402
 
 PICTURES = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)),
                                          "..", "..", "demo", "pictures"))
+
+
+def draw_stamp():
+    """A 16-colour stamp on white for the transparent bitmap control: a
+    yellow square framed in navy and black, with a white window inside that
+    its frame encloses (that white stays white on screen)."""
+    stamp = Canvas(32, 32, WHITE)
+    stamp.fill_rect(4, 4, 24, 24, YELLOW)
+    stamp.frame(4, 4, 24, 24, BLACK)
+    stamp.frame(5, 5, 22, 22, NAVY)
+    stamp.fill_rect(11, 11, 10, 10, WHITE)
+    stamp.frame(10, 10, 12, 12, NAVY)
+    return stamp
 
 
 def build_files():
@@ -25,6 +39,7 @@ def build_files():
     return {
         "product16.bmp": bmp_file(packed_dib4(product_picture.draw16())),
         "product256.bmp": bmp_file(packed_dib8(rows, product_picture.palette_of(rows))),
+        "stamp16.bmp": bmp_file(packed_dib4(draw_stamp())),
     }
 
 
@@ -32,6 +47,7 @@ def build_previews(scale):
     return {
         "product16.png": png_file(canvas_rgb(product_picture.draw16()), scale),
         "product256.png": png_file(product_picture.draw_rgb(), scale),
+        "stamp16.png": png_file(canvas_rgb(draw_stamp()), scale),
     }
 
 
