@@ -114,8 +114,9 @@ TEST_F(SplashWindowTest, ShowMakesOneTopmostBorderlessWindowOfThePictureCentredO
     // build above 4 GiB, where its window finds it all the same.
     CWnd* object = CWnd::FromHandlePermanent(splash);
     ASSERT_NE(object, nullptr);
-    if (sizeof(void*) == 8)
+    if (sizeof(void*) == 8) {
         EXPECT_GT(reinterpret_cast<uintptr_t>(object), uintptr_t(0xFFFFFFFF));
+    }
 
     RECT frame, client, work;
     GetWindowRect(splash, &frame);
