@@ -36,9 +36,18 @@ configure_package_config_file(${CMAKE_CURRENT_LIST_DIR}/DialogsConfig.cmake.in
                               ${CMAKE_BINARY_DIR}/package/DialogsConfig.cmake
                               INSTALL_DESTINATION ${dialogs_package_dir}
                               PATH_VARS dialogs_runtime_dir)
-# The version file also refuses a consumer that is not 32-bit.
-write_basic_package_version_file(${CMAKE_BINARY_DIR}/package/DialogsConfigVersion.cmake
-                                 VERSION ${PROJECT_VERSION} COMPATIBILITY SameMajorVersion)
+# The version file takes the same major version (DialogsVersion.cmake) and
+# refuses a consumer of the other architecture, saying why.
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+    set(dialogs_architecture "x86_64 (64-bit)")
+else()
+    set(dialogs_architecture "i686 (32-bit)")
+endif()
+write_basic_package_version_file(${CMAKE_BINARY_DIR}/package/DialogsVersion.cmake
+                                 VERSION ${PROJECT_VERSION} COMPATIBILITY SameMajorVersion ARCH_INDEPENDENT)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/DialogsConfigVersion.cmake.in
+               ${CMAKE_BINARY_DIR}/package/DialogsConfigVersion.cmake @ONLY)
 install(FILES ${CMAKE_BINARY_DIR}/package/DialogsConfig.cmake
               ${CMAKE_BINARY_DIR}/package/DialogsConfigVersion.cmake
+              ${CMAKE_BINARY_DIR}/package/DialogsVersion.cmake
         DESTINATION ${dialogs_package_dir})

@@ -1,21 +1,4 @@
 # Cross-compiles for 32-bit Windows with MinGW-w64 (i686, posix thread model).
-set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR i686)
-
-set(CMAKE_C_COMPILER   i686-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER  i686-w64-mingw32-windres)
-
-set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-# Packages also outside the root, so that a host finds an installed Dialogs
-# through CMAKE_PREFIX_PATH.
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE BOTH)
-
-# Every module links the compiler's C++ runtime DLLs, one copy for all of
-# them (cmake/Runtime.cmake puts the DLLs beside the programs and the library).
-
-# Windows programs are run through Wine.
-set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/wine-run)
+set(MINGW_TARGET i686-w64-mingw32)
+include(${CMAKE_CURRENT_LIST_DIR}/MingwToolchain.cmake)

@@ -10,6 +10,10 @@
 
 #include <string>
 
+// The interface is named by __uuidof(IAccessible), from its declaration: the
+// 64-bit import library of oleacc.dll resolves IID_IAccessible to an import
+// stub's code, so that no object would ever be asked for the right interface.
+
 namespace {
 
 LONG sn_LiveObjects = 0;
@@ -57,7 +61,7 @@ public:
     {
         if (!ppvObject)
             return E_POINTER;
-        if (riid == IID_IUnknown || riid == IID_IDispatch || riid == IID_IAccessible) {
+        if (riid == IID_IUnknown || riid == IID_IDispatch || riid == __uuidof(IAccessible)) {
             *ppvObject = static_cast<IAccessible*>(this);
             AddRef();
             return S_OK;
@@ -328,7 +332,7 @@ LRESULT i_GetAccessibleReference(CT_HttpLink* pco_Link, WPARAM wParam, LPARAM lP
     if (static_cast<DWORD>(lParam) != static_cast<DWORD>(OBJID_CLIENT) || !b_IsSingleThreadedApartment())
         return 0;
     IAccessible* standard = nullptr;
-    if (FAILED(::CreateStdAccessibleObject(pco_Link->m_hWnd, OBJID_CLIENT, IID_IAccessible,
+    if (FAILED(::CreateStdAccessibleObject(pco_Link->m_hWnd, OBJID_CLIENT, __uuidof(IAccessible),
                                            reinterpret_cast<void**>(&standard))) ||
         !standard)
         return 0;
@@ -337,7 +341,7 @@ LRESULT i_GetAccessibleReference(CT_HttpLink* pco_Link, WPARAM wParam, LPARAM lP
         standard->Release();
         return 0;
     }
-    const LRESULT reference = ::LresultFromObject(IID_IAccessible, wParam, object);
+    const LRESULT reference = ::LresultFromObject(__uuidof(IAccessible), wParam, object);
     object->Release();
     return reference > 0 ? reference : 0;
 }

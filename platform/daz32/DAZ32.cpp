@@ -1,15 +1,9 @@
 #include "DAZ32.h"
+#include "Blocks.h"
 
 #include <windows.h>
 
 namespace {
-
-HANDLE heap()
-{
-    // A heap of its own, so that blocks of other allocators are never mixed in.
-    static HANDLE h = HeapCreate(0, 0, 0);
-    return h;
-}
 
 volatile LONG liveBlocks = 0;
 volatile LONG allocationsLeft = -1;   // negative: no failure planned
@@ -35,7 +29,7 @@ void* __cdecl DAZ_Allocate(size_t size)
 {
     if (plannedFailure())
         return nullptr;
-    void* block = HeapAlloc(heap(), 0, size ? size : 1);
+    void* block = Blocks::take(size ? size : 1);
     if (block)
         InterlockedIncrement(&liveBlocks);
     return block;
@@ -43,7 +37,7 @@ void* __cdecl DAZ_Allocate(size_t size)
 
 void __cdecl DAZ_Free(void* block)
 {
-    if (block && HeapFree(heap(), 0, block))
+    if (block && Blocks::give(block))
         InterlockedDecrement(&liveBlocks);
 }
 

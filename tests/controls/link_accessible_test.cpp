@@ -239,7 +239,7 @@ HRESULT apartmentOfThisThread()
 std::pair<long, std::wstring> roleAndName(HWND window)
 {
     IAccessible* object = nullptr;
-    if (FAILED(AccessibleObjectFromWindow(window, OBJID_CLIENT, IID_IAccessible, reinterpret_cast<void**>(&object))))
+    if (FAILED(AccessibleObjectFromWindow(window, OBJID_CLIENT, __uuidof(IAccessible), reinterpret_cast<void**>(&object))))
         return {0, L""};
     VARIANT self = {}, role = {};
     self.vt = VT_I4;

@@ -110,6 +110,13 @@ TEST_F(SplashWindowTest, ShowMakesOneTopmostBorderlessWindowOfThePictureCentredO
     EXPECT_EQ(style & (WS_BORDER | WS_DLGFRAME | WS_THICKFRAME | WS_SYSMENU), 0);
     EXPECT_TRUE(GetWindowLongW(splash, GWL_EXSTYLE) & WS_EX_TOPMOST);
     EXPECT_EQ(GetParent(splash), nullptr);
+    // The window's object is the library's, from its allocator: in the 64-bit
+    // build above 4 GiB, where its window finds it all the same.
+    CWnd* object = CWnd::FromHandlePermanent(splash);
+    ASSERT_NE(object, nullptr);
+    if (sizeof(void*) == 8) {
+        EXPECT_GT(reinterpret_cast<uintptr_t>(object), uintptr_t(0xFFFFFFFF));
+    }
 
     RECT frame, client, work;
     GetWindowRect(splash, &frame);

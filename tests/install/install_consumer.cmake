@@ -1,9 +1,12 @@
 # Installs the build into a fresh prefix, checks the layout, then configures,
 # builds and runs a consumer project that knows only that prefix, and the
-# guide's examples, each played by the driver.
+# guide's examples, each played by the driver. A consumer configured with the
+# other architecture's toolchain is refused.
 #   cmake -DBUILD_DIR=... -DCONSUMER_DIR=... -DEXAMPLES_DIR=... -DEXAMPLE_DRIVER=... -DWORK_DIR=...
-#         -DTOOLCHAIN=... -DGENERATOR=... -DWINE_RUN=... -DRUNTIME_DLLS=... -P install_consumer.cmake
-foreach(name BUILD_DIR CONSUMER_DIR EXAMPLES_DIR EXAMPLE_DRIVER WORK_DIR TOOLCHAIN GENERATOR WINE_RUN RUNTIME_DLLS)
+#         -DTOOLCHAIN=... -DOTHER_TOOLCHAIN=... -DPOINTER_BITS=32|64 -DGENERATOR=... -DWINE_RUN=...
+#         -DRUNTIME_DLLS=... -P install_consumer.cmake
+foreach(name BUILD_DIR CONSUMER_DIR EXAMPLES_DIR EXAMPLE_DRIVER WORK_DIR TOOLCHAIN OTHER_TOOLCHAIN POINTER_BITS
+             GENERATOR WINE_RUN RUNTIME_DLLS)
     if(NOT DEFINED ${name})
         message(FATAL_ERROR "install_consumer.cmake needs -D${name}=...")
     endif()
@@ -12,6 +15,7 @@ endforeach()
 set(prefix ${WORK_DIR}/prefix)
 set(consumer_build ${WORK_DIR}/consumer)
 set(examples_build ${WORK_DIR}/examples)
+set(foreign_build ${WORK_DIR}/foreign)
 file(REMOVE_RECURSE ${WORK_DIR})
 
 function(run step)
@@ -64,7 +68,8 @@ run("building the consumer" ${CMAKE_COMMAND} --build ${consumer_build})
 run("running the consumer" ${WINE_RUN} ${consumer_build}/consumer.exe)
 message(STATUS "consumer printed:\n${output}")
 
-foreach(line "Dialogs 7, build 320" "About version text: 7.0.1" "library loaded: yes" "About template: 16001")
+foreach(line "Dialogs 7, build 320" "About version text: 7.0.1" "library loaded: yes" "About template: 16001"
+             "host: ${POINTER_BITS}-bit")
     string(FIND "${output}" "${line}" at)
     if(at EQUAL -1)
         message(FATAL_ERROR "the consumer did not print \"${line}\"")
@@ -80,3 +85,22 @@ foreach(example splash about tip_of_the_day language select_directory controls)
     run("the ${example} example" ${WINE_RUN} ${EXAMPLE_DRIVER} ${example} ${examples_build})
     message(STATUS "${output}")
 endforeach()
+
+# A project of the other architecture could not load the installed DLLs: the
+# package refuses it and says why.
+execute_process(COMMAND ${CMAKE_COMMAND} -S ${CONSUMER_DIR} -B ${foreign_build} -G ${GENERATOR}
+                        -DCMAKE_TOOLCHAIN_FILE=${OTHER_TOOLCHAIN} -DCMAKE_PREFIX_PATH=${prefix}
+                RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(rc EQUAL 0)
+    message(FATAL_ERROR "a consumer of the other architecture was configured against the ${POINTER_BITS}-bit package")
+endif()
+if(POINTER_BITS EQUAL 64)
+    set(expected "built for x86_64 (64-bit) Windows; this project is 32-bit")
+else()
+    set(expected "built for i686 (32-bit) Windows; this project is 64-bit")
+endif()
+string(REGEX REPLACE "[ \n]+" " " said "${err}")
+string(FIND "${said}" "${expected} and needs Dialogs built for its own architecture" at)
+if(at EQUAL -1)
+    message(FATAL_ERROR "the refusal of the other architecture does not say why:\n${err}")
+endif()

@@ -93,18 +93,18 @@ TEST_F(Identity, ThreadsComingAndGoingChangeNothing)
 }
 
 // The import table of the loaded library, as the loader resolved it.
-std::vector<DWORD> importsFrom(HMODULE module, const char* dll)
+std::vector<ULONG_PTR> importsFrom(HMODULE module, const char* dll)
 {
     auto* base = reinterpret_cast<const BYTE*>(module);
     auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
-    auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS32*>(base + dos->e_lfanew);
+    auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
     const IMAGE_DATA_DIRECTORY& dir = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
-    std::vector<DWORD> thunks;
+    std::vector<ULONG_PTR> thunks;
     for (auto* desc = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(base + dir.VirtualAddress);
          desc->Name; ++desc) {
         if (lstrcmpiA(reinterpret_cast<const char*>(base + desc->Name), dll) != 0)
             continue;
-        for (auto* t = reinterpret_cast<const IMAGE_THUNK_DATA32*>(base + desc->OriginalFirstThunk);
+        for (auto* t = reinterpret_cast<const IMAGE_THUNK_DATA*>(base + desc->OriginalFirstThunk);
              t->u1.AddressOfData; ++t)
             thunks.push_back(t->u1.Ordinal);
     }
@@ -113,15 +113,15 @@ std::vector<DWORD> importsFrom(HMODULE module, const char* dll)
 
 TEST(Allocator, LibraryImportsDaz32ByOrdinalOnly)
 {
-    std::vector<DWORD> thunks = importsFrom(dialogsModule(), "DAZ32.DLL");
+    std::vector<ULONG_PTR> thunks = importsFrom(dialogsModule(), "DAZ32.DLL");
     ASSERT_EQ(thunks.size(), 2u);
-    for (DWORD thunk : thunks)
-        EXPECT_TRUE(IMAGE_SNAP_BY_ORDINAL32(thunk)) << std::hex << thunk;
-    std::vector<DWORD> ordinals;
-    for (DWORD thunk : thunks)
-        ordinals.push_back(IMAGE_ORDINAL32(thunk));
+    for (ULONG_PTR thunk : thunks)
+        EXPECT_TRUE(IMAGE_SNAP_BY_ORDINAL(thunk)) << std::hex << thunk;
+    std::vector<ULONG_PTR> ordinals;
+    for (ULONG_PTR thunk : thunks)
+        ordinals.push_back(IMAGE_ORDINAL(thunk));
     std::sort(ordinals.begin(), ordinals.end());
-    EXPECT_EQ(ordinals, (std::vector<DWORD>{250, 251}));
+    EXPECT_EQ(ordinals, (std::vector<ULONG_PTR>{250, 251}));
 }
 
 TEST(LanguageSwitch, LibraryIsRegisteredWithItsEnglishModule)

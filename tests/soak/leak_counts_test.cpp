@@ -88,7 +88,7 @@ struct DeliberateLeaks {
         link.SubclassWindow(CreateWindowW(L"STATIC", L"link", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr,
                                           nullptr));
         IAccessible* object = nullptr;
-        AccessibleObjectFromWindow(link.m_hWnd, OBJID_CLIENT, IID_IAccessible, reinterpret_cast<void**>(&object));
+        AccessibleObjectFromWindow(link.m_hWnd, OBJID_CLIENT, __uuidof(IAccessible), reinterpret_cast<void**>(&object));
         link.DestroyWindow();
         return object;
     }

@@ -80,7 +80,7 @@ HRESULT findObject(HWND window, IAccessible** object)
 {
     *object = nullptr;
     const HRESULT result =
-        AccessibleObjectFromWindow(window, OBJID_CLIENT, IID_IAccessible, reinterpret_cast<void**>(object));
+        AccessibleObjectFromWindow(window, OBJID_CLIENT, __uuidof(IAccessible), reinterpret_cast<void**>(object));
     return SUCCEEDED(result) && !*object ? E_FAIL : result;
 }
 

@@ -24,5 +24,6 @@ int main()
     std::printf("About version text: %ls\n", copy.co_Version.qcuz_Get());
     std::printf("library loaded: %s\n", copy.h_Instance && module && module->vn_GetLength() ? "yes" : "no");
     std::printf("About template: %d\n", IDD_ABOUT_DIALOG);
+    std::printf("host: %u-bit\n", static_cast<unsigned>(sizeof(void*) * 8));
     return 0;
 }

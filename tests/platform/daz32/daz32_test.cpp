@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <cstdint>
 #include <cstring>
 
 namespace {
@@ -56,7 +57,45 @@ TEST(Daz32, RefusesBlocksItDidNotGive)
     DAZ_Free(foreign);
     EXPECT_EQ(DAZ_GetLiveBlockCount(), before);
     HeapFree(GetProcessHeap(), 0, foreign);
+    // The start of a region, with nothing mapped before it.
+    void* region = VirtualAlloc(nullptr, 4096, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE);
+    ASSERT_NE(region, nullptr);
+    DAZ_Free(region);
+    EXPECT_EQ(DAZ_GetLiveBlockCount(), before);
+    VirtualFree(region, 0, MEM_RELEASE);
 }
+
+#ifdef _WIN64
+// In the 64-bit build every block, small or of a region of its own, lies
+// above 4 GiB: a pointer kept in 32 bits anywhere loses its upper half.
+TEST(Daz32, BlocksLieAbove4GiBAndAreUsableWhole)
+{
+    const long before = DAZ_GetLiveBlockCount();
+    for (size_t size : {size_t(1), size_t(24), size_t(1000), size_t(65520), size_t(65536), size_t(3) << 20}) {
+        SCOPED_TRACE(size);
+        auto* block = static_cast<unsigned char*>(DAZ_Allocate(size));
+        auto* neighbour = static_cast<unsigned char*>(DAZ_Allocate(size));
+        ASSERT_NE(block, nullptr);
+        ASSERT_NE(neighbour, nullptr);
+        EXPECT_GT(reinterpret_cast<uintptr_t>(block), uintptr_t(0xFFFFFFFF));
+        EXPECT_EQ(reinterpret_cast<uintptr_t>(block) % 16, 0u);
+        std::memset(neighbour, 0x11, size);
+        std::memset(block, 0xEE, size);
+        EXPECT_EQ(neighbour[0], 0x11);
+        EXPECT_EQ(neighbour[size - 1], 0x11);
+        DAZ_Free(block);
+        DAZ_Free(block);   // a second time: refused, not counted
+        EXPECT_EQ(DAZ_GetLiveBlockCount(), before + 1);
+        // A freed block of this size is handed out again.
+        void* again = DAZ_Allocate(size);
+        ASSERT_NE(again, nullptr);
+        EXPECT_GT(reinterpret_cast<uintptr_t>(again), uintptr_t(0xFFFFFFFF));
+        DAZ_Free(again);
+        DAZ_Free(neighbour);
+        EXPECT_EQ(DAZ_GetLiveBlockCount(), before);
+    }
+}
+#endif
 
 TEST(Daz32, PlannedFailureGivesNullUntilSwitchedOff)
 {

@@ -1,0 +1,4 @@
+# Cross-compiles for 64-bit Windows with MinGW-w64 (x86_64, posix thread model).
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+set(MINGW_TARGET x86_64-w64-mingw32)
+include(${CMAKE_CURRENT_LIST_DIR}/MingwToolchain.cmake)
