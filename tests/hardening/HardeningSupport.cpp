@@ -1,3 +1,5 @@
+#include <afxwin.h>
+
 #include "HardeningSupport.h"
 
 #include "BasisDiagnostics.h"

@@ -1,3 +1,6 @@
+#include <afxcmn.h>
+#include <afxwin.h>
+
 #include "LeakCounts.h"
 
 #include "AccessibleDiagnostics.h"
@@ -6,8 +9,6 @@
 #include "LexorinBasis.h"
 #include "LexorinInterface.h"
 
-#include <afxcmn.h>
-#include <afxwin.h>
 #include <gtest/gtest.h>
 
 #include <cstdio>

@@ -37,7 +37,6 @@ public:
 
     // The index of the first picture added, or -1. The bitmaps stay the caller's.
     int Add(CBitmap* pbmImage, CBitmap* pbmMask);
-    int Add(HBITMAP hbmImage, HBITMAP hbmMask);
     int GetImageCount() const;
 };
 

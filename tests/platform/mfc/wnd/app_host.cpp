@@ -30,7 +30,7 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(CHostWnd, CWnd)
-    ON_MESSAGE(WM_HOST_WORK, OnWork)
+    ON_MESSAGE(WM_HOST_WORK, &CHostWnd::OnWork)
 END_MESSAGE_MAP()
 
 class CHostApp : public CWinApp {
