@@ -24,6 +24,7 @@
 #include <oleacc.h>
 
 #include <string>
+#include <afxdiag.h>
 
 namespace {
 

@@ -7,6 +7,7 @@
 
 #include <Dialogs/Dialogs.h>
 #include <gtest/gtest.h>
+#include <afxdiag.h>
 
 namespace {
 

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <afxdiag.h>
 
 namespace {
 

@@ -82,7 +82,3 @@ public:
     CComboBox* GetComboBoxCtrl();
 };
 
-extern "C" {
-// Temporary image-list objects of the calling thread.
-AFX_CORE_API int AFX_CDECL AfxDiagGetTempImageListCount(void);
-}

@@ -549,11 +549,4 @@ AFX_CORE_API BOOL AFXAPI AfxPreTranslateMessage(MSG* pMsg);
 // on WM_QUIT, which is posted again.
 AFX_CORE_API BOOL AFXAPI AfxPumpMessage();
 
-// Diagnostics for tests, exported by name; each counts the calling thread's
-// window objects.
-extern "C" {
-AFX_CORE_API int AFX_CDECL AfxDiagGetPermanentWindowCount(void);
-AFX_CORE_API int AFX_CDECL AfxDiagGetTempWindowCount(void);
-}
-
 #include "afxmsg_.h"

@@ -4,6 +4,7 @@
 #include <afxwin.h>
 
 #include <wchar.h>
+#include <afxdiag.h>
 
 namespace {
 

@@ -12,6 +12,7 @@
 #include <string>
 #include <thread>
 #include <vector>
+#include <afxdiag.h>
 
 namespace {
 

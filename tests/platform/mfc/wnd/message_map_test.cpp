@@ -7,6 +7,7 @@
 #include <commctrl.h>
 
 #include <gtest/gtest.h>
+#include <afxdiag.h>
 
 namespace {
 
