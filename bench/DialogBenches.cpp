@@ -1,4 +1,5 @@
 #include <Dialogs/Dialogs.h>
+#include <afxstat_.h>
 
 #include "BenchPictures.h"
 #include "BenchTiming.h"

@@ -62,6 +62,10 @@ BOOL CT_BigBitmap::b_CreateDIBPalette(HDIB hDIB, CPalette* pPal)
     if (!lock.b_IsReadable())
         return FALSE;
     BYTE* lpbi = lock.pn1_Get();
+    // A wrapper that holds a palette already keeps it: the framework would
+    // not take a second one.
+    if (pPal->GetSafeHandle())
+        return FALSE;
     const unsigned nColours = n_DIBNumColors(lpbi);
     if (nColours == 0)
         return FALSE;
@@ -81,7 +85,6 @@ BOOL CT_BigBitmap::b_CreateDIBPalette(HDIB hDIB, CPalette* pPal)
         CT_DIBFormat::sv_GetColour(lpbi, i, &entry.peRed, &entry.peGreen, &entry.peBlue);
         entry.peFlags = 0;
     }
-    // The framework deletes the new palette again when pPal cannot take it.
     const BOOL bResult = pPal->CreatePalette(pLogPal);
     GlobalUnlock(hLogPal);
     GlobalFree(hLogPal);

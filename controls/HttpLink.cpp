@@ -17,14 +17,14 @@ const unsigned kLongestTarget = 2083;
 IMPLEMENT_DYNAMIC(CT_HttpLink, CStatic)
 
 BEGIN_MESSAGE_MAP(CT_HttpLink, CStatic)
-    ON_CONTROL_REFLECT(STN_CLICKED, v_OnClicked)
+    ON_CONTROL_REFLECT(STN_CLICKED, &CT_HttpLink::v_OnClicked)
     ON_WM_MOUSEMOVE()
     ON_WM_KILLFOCUS()
     ON_WM_SETFOCUS()
     ON_WM_KEYDOWN()
     ON_WM_SIZE()
     ON_WM_CAPTURECHANGED()
-    ON_MESSAGE(WM_GETOBJECT, OnGetObject)
+    ON_MESSAGE(WM_GETOBJECT, &CT_HttpLink::OnGetObject)
 END_MESSAGE_MAP()
 
 CT_HttpLink::CT_HttpLink()
@@ -73,6 +73,10 @@ void CT_HttpLink::PreSubclassWindow()
     co_ToolTip.Create(this, 0);
     co_ToolTip.AddTool(this, co_URL.qcuz_Get(), &client, kToolID);
     CStatic::PreSubclassWindow();
+}
+
+void CT_HttpLink::DrawItem(LPDRAWITEMSTRUCT)
+{
 }
 
 void CT_HttpLink::v_OnClicked()

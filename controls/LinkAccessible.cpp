@@ -1,3 +1,5 @@
+#include <afxwin.h>
+
 #include "LinkAccessible.h"
 
 #include "AccessibleDiagnostics.h"

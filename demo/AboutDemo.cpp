@@ -1,5 +1,8 @@
 // The About box as a host shows it: the demo's own texts and pictures, its
 // version and the library's build.
+#include <afxwin.h>
+#include <afxstat_.h>
+
 #include "AboutResources.h"
 #include "DemoActions.h"
 #include "DemoLanguage.h"

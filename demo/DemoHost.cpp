@@ -1,3 +1,5 @@
+#include <afxwin.h>
+
 #include "DemoHost.h"
 
 #include "DemoActions.h"

@@ -4,6 +4,8 @@
 //   DialogsDemo.exe --print          print the library's identity and leave
 //   DialogsDemo.exe --tour FOLDER    show every dialog in turn and write a
 //                                    PNG screen shot of each into FOLDER
+#include <afxwin.h>
+
 #include "DemoActions.h"
 #include "DemoHost.h"
 #include "DemoLanguage.h"

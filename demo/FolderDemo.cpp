@@ -1,3 +1,5 @@
+#include <afxwin.h>
+
 #include "DemoActions.h"
 #include "DemoLanguage.h"
 #include "DemoTexts.h"

@@ -1,5 +1,7 @@
 // The Tip of the Day as a host shows it. The library keeps nothing, so the
 // demo keeps the tip shown last and the start-up choice in a file of its own.
+#include <afxwin.h>
+
 #include "DemoActions.h"
 #include "DemoHost.h"
 #include "DemoLanguage.h"

@@ -1,5 +1,7 @@
 #include <Dialogs/AboutDialog.h>
 
+#include <afxstat_.h>
+
 #include <Dialogs/BigBitmap.h>
 #include <Dialogs/DialogsDLLMain.h>
 #include <Dialogs/TemplateIds.h>

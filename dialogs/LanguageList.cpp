@@ -24,7 +24,7 @@ int i_AddFlag(CImageList* pco_Flags, unsigned n_Language)
     CT_Bitmap* pco_Bitmap = pco_Manager->pco_Hire(n_Language);
     if (!pco_Bitmap)
         return -1;
-    const int i_Image = pco_Flags->Add(pco_Bitmap->h_Bitmap, nullptr);
+    const int i_Image = ImageList_Add(pco_Flags->GetSafeHandle(), pco_Bitmap->h_Bitmap, nullptr);
     pco_Manager->v_Fire(pco_Bitmap);
     return i_Image;
 }

@@ -36,7 +36,7 @@ void CT_TipoftheDayDialog::sv_Show(const st_Parameters* pcso_Parameters, int* pb
 }
 
 BEGIN_MESSAGE_MAP(CT_TipoftheDayDialog, CDialog)
-    ON_BN_CLICKED(IDC_TIP_NEXT, OnNextTip)
+    ON_BN_CLICKED(IDC_TIP_NEXT, &CT_TipoftheDayDialog::OnNextTip)
     ON_WM_CTLCOLOR()
 END_MESSAGE_MAP()
 

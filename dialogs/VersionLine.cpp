@@ -1,6 +1,7 @@
+#include <afx.h>
+
 #include "VersionLine.h"
 
-#include <afx.h>
 #include <stdio.h>
 #include <wchar.h>
 

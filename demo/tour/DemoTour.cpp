@@ -1,3 +1,5 @@
+#include <afxwin.h>
+
 #include "DemoTour.h"
 
 #include "DemoActions.h"

@@ -35,6 +35,9 @@ public:
 
 protected:
     void PreSubclassWindow() override;
+    // An owner-drawn item (the About box's pictures) shows what its dialog
+    // paints beneath it: the link itself draws nothing.
+    void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;
 
     // Opens the target through the shell; one longer than any address
     // (2083 characters) is not opened, as a failed open.

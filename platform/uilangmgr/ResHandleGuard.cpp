@@ -1,6 +1,6 @@
-#include "LexorinUILanguageMgr.h"
-
 #include <afx.h>
+
+#include "LexorinUILanguageMgr.h"
 
 CT_ResHandleGuard::CT_ResHandleGuard(HINSTANCE hModule)
     : h_Previous(AfxGetResourceHandle())

@@ -2,6 +2,8 @@
 // read back from the screen and compared with the picture as the system
 // loads it, for the library's bulb, a picture of the test program's own and
 // an identifier that no module has.
+#include <afxwin.h>
+
 #include "BitmapTestIds.h"
 #include "DAZ32.h"
 #include "GdiCounter.h"

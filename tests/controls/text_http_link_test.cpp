@@ -1,6 +1,8 @@
 // The text hyperlink control on real static items of a shown dialog: its
 // colours and underline are read back from the screen after real paints, its
 // width is compared with the target measured in its font.
+#include <afxwin.h>
+
 #include "GdiCounter.h"
 #include "LinkTestHost.h"
 #include "LinkTestActions.h"

@@ -1,3 +1,5 @@
+#include <afxwin.h>
+
 #include "LanguageDialogRun.h"
 
 #include "DialogDriver.h"

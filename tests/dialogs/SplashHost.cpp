@@ -1,3 +1,5 @@
+#include <afxwin.h>
+
 #include "SplashHost.h"
 
 #include <Dialogs/Dialogs.h>

@@ -2,6 +2,8 @@
 // language module, the test program's texts and pictures, the modal loop
 // driven from a thread timer, pictures read back from the screen and the
 // product page opened for real (a program of the tests that leaves a trace).
+#include <afxwin.h>
+
 #include "AboutBoxView.h"
 #include "AccessibleDiagnostics.h"
 #include "AboutTestIds.h"
@@ -22,6 +24,7 @@
 #include <oleacc.h>
 
 #include <string>
+#include <afxdiag.h>
 
 namespace {
 

@@ -2,6 +2,8 @@
 // without the template, one whose template lacks the picture items. The
 // program runs from a folder of its own with copies of the library, so that
 // no other program sees these modules.
+#include <afxwin.h>
+
 #include "AboutBoxView.h"
 #include "DAZ32.h"
 #include "DialogDriver.h"

@@ -1,6 +1,8 @@
 // The language dialog as a host uses it: shown, driven and ended for real,
 // what it hands back, where its template comes from, and what it gives back
 // to the system and the caches.
+#include <afxwin.h>
+
 #include "DAZ32.h"
 #include "BasisDiagnostics.h"
 #include "GdiCounter.h"
@@ -10,7 +12,6 @@
 #include "LexorinUILanguageMgr.h"
 
 #include <Dialogs/Dialogs.h>
-#include <afxwin.h>
 #include <commctrl.h>
 
 #include <algorithm>

@@ -3,6 +3,8 @@
 // modules as language_dialog_test. The system's stock dialog font then has
 // the Shift-JIS character set, and Japanese is offered. The program also
 // measures the picture items of every language (picture_items_test.cpp).
+#include <afxwin.h>
+
 #include "LanguageDialogRun.h"
 #include "LexorinBasis.h"
 #include "LexorinUILanguageMgr.h"

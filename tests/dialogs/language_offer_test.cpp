@@ -2,6 +2,8 @@
 // language modules beside the library (English (United States), English
 // (United Kingdom), German, Japanese and the pseudo-language), a second
 // library's modules, the system's locales and its default font.
+#include <afxwin.h>
+
 #include "GdiCounter.h"
 #include "ImportPatch.h"
 #include "LanguageDialogRun.h"

@@ -3,6 +3,8 @@
 // the whole picture at the font of every language's template. The test is
 // built into two programs: this one in the usual session, and the Japanese
 // session's, whose dialog font measures smaller.
+#include <afxwin.h>
+
 #include "DialogDriver.h"
 #include "LexorinUILanguageMgr.h"
 

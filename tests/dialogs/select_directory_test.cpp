@@ -1,6 +1,8 @@
 // The folder chooser as a host uses it: the shell's real browse dialog is
 // opened, read and closed with OK or Cancel by a second thread, on real
 // folders under the temporary directory.
+#include <afxwin.h>
+
 #include "BrowseWindowWatcher.h"
 #include "DAZ32.h"
 #include "HostHeap.h"

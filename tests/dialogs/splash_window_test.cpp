@@ -14,6 +14,7 @@
 
 #include <string>
 #include <vector>
+#include <afxdiag.h>
 
 namespace {
 

@@ -3,6 +3,8 @@
 // caption, and a driver reads and presses its items from inside the modal
 // loop. The tip search itself is also driven straight, on a dialog object
 // that is never shown.
+#include <afxwin.h>
+
 #include "DAZ32.h"
 #include "DialogDriver.h"
 #include "GdiCounter.h"
@@ -17,6 +19,7 @@
 
 #include <string>
 #include <vector>
+#include <afxdiag.h>
 
 namespace {
 

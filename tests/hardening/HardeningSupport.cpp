@@ -1,3 +1,5 @@
+#include <afxwin.h>
+
 #include "HardeningSupport.h"
 
 #include "BasisDiagnostics.h"
@@ -5,6 +7,7 @@
 
 #include <Dialogs/Dialogs.h>
 #include <gtest/gtest.h>
+#include <afxdiag.h>
 
 namespace {
 

@@ -1,6 +1,8 @@
 // Counts past their arrays and numbers no table holds: a splash record that
 // claims more than its ten texts, texts placed far outside the window, and
 // language identifiers that name no language.
+#include <afxwin.h>
+
 #include "DialogDriver.h"
 #include "DibTestSupport.h"
 #include "HardeningSupport.h"

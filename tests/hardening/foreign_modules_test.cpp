@@ -3,6 +3,8 @@
 // of the resources asked for) or null. Every picture is then missing and
 // every text empty, the dialogs still run and close as usual, and nothing
 // is left behind.
+#include <afxwin.h>
+
 #include "AboutBoxView.h"
 #include "DialogDriver.h"
 #include "DibTestSupport.h"

@@ -3,6 +3,8 @@
 // shell call takes, a module name, a version and a splash line of the
 // longest length a text may have. Each is taken whole or refused whole, and
 // nothing is cut short into something else.
+#include <afxwin.h>
+
 #include "AboutBoxView.h"
 #include "BrowseWindowWatcher.h"
 #include "DialogDriver.h"

@@ -3,6 +3,8 @@
 // hands both values back as they came, and nothing is left behind. The
 // program runs from a folder of its own, beside copies of the library and
 // that one language module.
+#include <afxwin.h>
+
 #include "DialogDriver.h"
 #include "HardeningSupport.h"
 #include "LexorinUILanguageMgr.h"

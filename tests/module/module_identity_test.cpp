@@ -1,4 +1,6 @@
 // The library as a host that links it sees it: identity, setters, imports.
+#include <afxwin.h>
+
 #include "DAZ32.h"
 #include "LexorinUILanguageMgr.h"
 

@@ -1,12 +1,14 @@
 // Loading and unloading the library in a running host: what it joins at load
 // it leaves at unload, and what it takes it gives back.
+#include <afx.h>
+
 #include "BasisDiagnostics.h"
 #include "DAZ32.h"
 #include "LexorinUILanguageMgr.h"
 
-#include <afx.h>
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <afxdiag.h>
 
 namespace {
 

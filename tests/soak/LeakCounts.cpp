@@ -1,3 +1,6 @@
+#include <afxcmn.h>
+#include <afxwin.h>
+
 #include "LeakCounts.h"
 
 #include "AccessibleDiagnostics.h"
@@ -6,11 +9,10 @@
 #include "LexorinBasis.h"
 #include "LexorinInterface.h"
 
-#include <afxcmn.h>
-#include <afxwin.h>
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <afxdiag.h>
 
 namespace {
 

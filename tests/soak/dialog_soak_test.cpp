@@ -1,5 +1,7 @@
 // The modal dialogs shown and closed hundreds of times in one process, each
 // run played through like a user: everything they take comes back.
+#include <afxwin.h>
+
 #include "DialogDriver.h"
 #include "Hover.h"
 #include "LeakCounts.h"

@@ -1,5 +1,7 @@
 // The directory chooser opened and answered again and again in one process:
 // the shell's dialog is slow under Wine, so fewer rounds than the others.
+#include <afxwin.h>
+
 #include "BrowseWindowWatcher.h"
 #include "LeakCounts.h"
 

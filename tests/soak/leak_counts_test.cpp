@@ -1,6 +1,8 @@
 // The soak's counting must catch what it is there to catch: each count grows
 // with a leak made on purpose, returns when it is given back, and the
 // comparison the soak makes fails on it.
+#include <afxwin.h>
+
 #include "LeakCounts.h"
 #include "LexorinInterface.h"
 

@@ -1,6 +1,8 @@
 // The splash window and a host's dialog of the library's controls, each
 // shown and closed hundreds of times in one process: everything they take
 // comes back.
+#include <afxwin.h>
+
 #include "DialogDriver.h"
 #include "Hover.h"
 #include "LeakCounts.h"

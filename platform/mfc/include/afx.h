@@ -2,6 +2,12 @@
 // memory they live in, the module state with its resource handles, and text.
 #pragma once
 
+// The framework sets up <windows.h> for itself: a program that included it
+// first has it set up otherwise, and does not compile.
+#ifdef _WINDOWS_
+#error WINDOWS.H already included. Framework programs include the framework headers before <windows.h>.
+#endif
+
 #include <windows.h>
 #include <tchar.h>
 

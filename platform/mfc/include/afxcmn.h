@@ -37,7 +37,6 @@ public:
 
     // The index of the first picture added, or -1. The bitmaps stay the caller's.
     int Add(CBitmap* pbmImage, CBitmap* pbmMask);
-    int Add(HBITMAP hbmImage, HBITMAP hbmMask);
     int GetImageCount() const;
 };
 
@@ -83,7 +82,3 @@ public:
     CComboBox* GetComboBoxCtrl();
 };
 
-extern "C" {
-// Temporary image-list objects of the calling thread.
-AFX_CORE_API int AFX_CDECL AfxDiagGetTempImageListCount(void);
-}

@@ -45,11 +45,3 @@ public:
     CDynLinkLibrary* m_pNextDLL;
 };
 
-// Diagnostics for tests, exported by name.
-extern "C" {
-// The next AfxInitExtensionModule fails, as if the module could not be
-// initialised; the one after that is unaffected.
-AFX_CORE_API void AFX_CDECL AfxDiagFailNextExtensionInit(void);
-// Number of CDynLinkLibrary objects in the chain.
-AFX_CORE_API int AFX_CDECL AfxDiagGetLibraryCount(void);
-}

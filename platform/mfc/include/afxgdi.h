@@ -25,12 +25,6 @@ AFX_CORE_API void AFXAPI AfxLockTempMaps();
 // bDeleteTemps is set, deletes the thread's temporary wrappers. TRUE when no
 // lock is left.
 AFX_CORE_API BOOL AFXAPI AfxUnlockTempMaps(BOOL bDeleteTemps = TRUE);
-// Other temporary maps of the framework (windows, for one) join this
-// cleanup: pfn runs on the thread whose maps are cleared, at idle and when
-// the thread ends, so it must stay loaded as long as the framework. FALSE for
-// a null pfn or when no slot is left; registering twice is harmless.
-typedef void (AFXAPI* AFX_PFN_DELETE_TEMP_MAP)();
-AFX_CORE_API BOOL AFXAPI AfxAddTempMapCleanup(AFX_PFN_DELETE_TEMP_MAP pfn);
 
 class AFX_CORE_CLASS CGdiObject : public CObject {
     DECLARE_DYNAMIC(CGdiObject)
@@ -333,9 +327,3 @@ protected:
     HWND m_hWnd;
 };
 
-// Diagnostics for tests, exported by name.
-extern "C" {
-// Temporary wrappers (GDI objects and device contexts) that the calling
-// thread holds now.
-AFX_CORE_API int AFX_CDECL AfxDiagGetTempGdiCount(void);
-}

@@ -55,6 +55,7 @@ enum AfxSig {
     AfxSig_vw,        // void (UINT_PTR)
     AfxSig_lwl,       // LRESULT (WPARAM, LPARAM)
     AfxSig_vWl,       // void (CWnd*), the window in lParam
+    AfxSig_vOWNER,    // void (int, LPDRAWITEMSTRUCT)
     AfxSigCmd_v,      // void () for a command
     AfxSigCmd_b,      // BOOL () for a command; FALSE passes it on
     AfxSigNotify_v    // void (NMHDR*, LRESULT*)
@@ -344,6 +345,9 @@ protected:
     afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
     afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
     afx_msg void OnCaptureChanged(CWnd* pWnd);
+    // An owner-drawn item's drawing goes to the item's object (its
+    // DrawItem); a menu's, or an item without an object, is passed on.
+    afx_msg void OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT lpDrawItemStruct);
     // Offers the colours to the control's object first (its reflected
     // handler); when that gives no brush, the window's own procedure answers.
     afx_msg HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
@@ -445,6 +449,13 @@ class AFX_CORE_CLASS CStatic : public CWnd {
 public:
     CStatic() = default;
     BOOL Create(LPCTSTR lpszText, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID = 0xffff);
+
+    // Draws an SS_OWNERDRAW control: override it for such a control. The
+    // framework's debug build stops here, and so does this one.
+    virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);
+
+protected:
+    BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
 };
 
 class AFX_CORE_CLASS CComboBox : public CWnd {
@@ -537,12 +548,5 @@ AFX_CORE_API BOOL AFXAPI AfxPreTranslateMessage(MSG* pMsg);
 // One message of the calling thread, pre-translated and dispatched; FALSE
 // on WM_QUIT, which is posted again.
 AFX_CORE_API BOOL AFXAPI AfxPumpMessage();
-
-// Diagnostics for tests, exported by name; each counts the calling thread's
-// window objects.
-extern "C" {
-AFX_CORE_API int AFX_CDECL AfxDiagGetPermanentWindowCount(void);
-AFX_CORE_API int AFX_CDECL AfxDiagGetTempWindowCount(void);
-}
 
 #include "afxmsg_.h"

@@ -1,6 +1,7 @@
 // Extension DLLs: their records, their place in the chain, and the classes
 // they bring with them.
 #include "AfxGlobals.h"
+#include <afxdiag.h>
 
 namespace {
 

@@ -5,6 +5,7 @@
 #include "TestExtension.h"
 
 #include <gtest/gtest.h>
+#include <afxdiag.h>
 
 namespace {
 

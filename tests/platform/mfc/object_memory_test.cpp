@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <string.h>
+#include <afxdiag.h>
 
 namespace {
 

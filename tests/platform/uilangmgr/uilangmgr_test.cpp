@@ -1,7 +1,8 @@
 // The UI-language manager with real resource modules beside the test program.
+#include <afx.h>
+
 #include "LexorinUILanguageMgr.h"
 
-#include <afx.h>
 #include <gtest/gtest.h>
 #include <windows.h>
 

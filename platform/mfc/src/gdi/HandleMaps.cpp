@@ -4,6 +4,7 @@
 #include "HandleMaps.h"
 #include "../HandleMap.h"
 #include "../ThreadSlot.h"
+#include <afxdiag.h>
 
 namespace {
 

@@ -2,6 +2,7 @@
 // and when their thread ends.
 #include "HandleMaps.h"
 #include "../ThreadSlot.h"
+#include <afxdiag.h>
 
 namespace {
 

@@ -1,12 +1,32 @@
 // The standard controls: thin classes over their window messages.
 #include "WndInternal.h"
 
+#include <stdlib.h>
+
 IMPLEMENT_DYNAMIC(CStatic, CWnd)
 IMPLEMENT_DYNAMIC(CComboBox, CWnd)
 
 BOOL CStatic::Create(LPCTSTR lpszText, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
 {
     return CWnd::Create(L"STATIC", lpszText, dwStyle, rect, pParentWnd, nID);
+}
+
+// Only an override knows how the control looks: a control without one is a
+// fault of the program, which the framework's debug build stops at.
+void CStatic::DrawItem(LPDRAWITEMSTRUCT)
+{
+    OutputDebugStringW(L"CStatic::DrawItem: an owner-drawn static control needs a DrawItem of its own\n");
+    abort();
+}
+
+BOOL CStatic::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    if (message != WM_DRAWITEM)
+        return CWnd::OnChildNotify(message, wParam, lParam, pResult);
+    DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
+    if (pResult)
+        *pResult = TRUE;
+    return TRUE;
 }
 
 BOOL CComboBox::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)

@@ -27,8 +27,8 @@ const DLGTEMPLATE* findTemplate(LPCTSTR lpszTemplateName, HINSTANCE* phInstance)
 IMPLEMENT_DYNAMIC(CDialog, CWnd)
 
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
-    ON_COMMAND(IDOK, OnOK)
-    ON_COMMAND(IDCANCEL, OnCancel)
+    ON_COMMAND(IDOK, &CDialog::OnOK)
+    ON_COMMAND(IDCANCEL, &CDialog::OnCancel)
 END_MESSAGE_MAP()
 
 CDialog::CDialog() : m_lpszTemplateName(nullptr), m_pParentWnd(nullptr)

@@ -81,15 +81,10 @@ BOOL CImageList::DeleteImageList()
 
 int CImageList::Add(CBitmap* pbmImage, CBitmap* pbmMask)
 {
-    return Add(pbmImage ? static_cast<HBITMAP>(pbmImage->m_hObject) : nullptr,
-               pbmMask ? static_cast<HBITMAP>(pbmMask->m_hObject) : nullptr);
-}
-
-int CImageList::Add(HBITMAP hbmImage, HBITMAP hbmMask)
-{
-    if (!m_hImageList || !hbmImage)
+    if (!m_hImageList || !pbmImage || !pbmImage->m_hObject)
         return -1;
-    return ImageList_Add(m_hImageList, hbmImage, hbmMask);
+    return ImageList_Add(m_hImageList, static_cast<HBITMAP>(pbmImage->m_hObject),
+                         pbmMask ? static_cast<HBITMAP>(pbmMask->m_hObject) : nullptr);
 }
 
 int CImageList::GetImageCount() const

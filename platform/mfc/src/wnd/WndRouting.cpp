@@ -129,6 +129,11 @@ BOOL dispatch(CWnd* pWnd, const AFX_MSGMAP_ENTRY* pEntry, UINT message, WPARAM w
     case AfxSig_lwl:
         result = (pWnd->*handlerOf<LRESULT (CWnd::*)(WPARAM, LPARAM)>(pEntry))(wParam, lParam);
         break;
+    case AfxSig_vOWNER:
+        (pWnd->*handlerOf<void (CWnd::*)(int, LPDRAWITEMSTRUCT)>(pEntry))(static_cast<int>(wParam),
+                                                                        reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
+        result = TRUE;
+        break;
     case AfxSig_vWl:
         (pWnd->*handlerOf<void (CWnd::*)(CWnd*)>(pEntry))(CWnd::FromHandle(reinterpret_cast<HWND>(lParam)));
         break;
@@ -161,6 +166,7 @@ BOOL notifyThroughMap(CCmdTarget* pTarget, UINT nID, UINT nMessage, NMHDR* pNMHD
 BEGIN_MESSAGE_MAP(CWnd, CCmdTarget)
     ON_WM_NCDESTROY()
     ON_WM_CTLCOLOR()
+    ON_WM_DRAWITEM()
 END_MESSAGE_MAP()
 
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
@@ -281,6 +287,13 @@ HBRUSH CWnd::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
     if (pWnd && reflectToChild(pWnd->m_hWnd, message, wParam, lParam, &result))
         return reinterpret_cast<HBRUSH>(result);
     return reinterpret_cast<HBRUSH>(DefWindowProc(message, wParam, lParam));
+}
+
+void CWnd::OnDrawItem(int, LPDRAWITEMSTRUCT lpDrawItemStruct)
+{
+    if (lpDrawItemStruct && lpDrawItemStruct->CtlType != ODT_MENU && ReflectLastMsg(lpDrawItemStruct->hwndItem))
+        return;
+    Default();
 }
 
 void CWnd::OnNcDestroy()

@@ -4,6 +4,7 @@
 #include "WndState.h"
 
 #include "../ThreadSlot.h"
+#include <afxdiag.h>
 
 namespace {
 

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <vector>
+#include <afxdiag.h>
 
 namespace {
 

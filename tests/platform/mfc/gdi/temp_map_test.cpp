@@ -1,6 +1,7 @@
 // When temporary wrappers go: at idle once no one holds the maps, and when
 // their thread ends.
 #include "GdiTestSupport.h"
+#include <afxdiag.h>
 
 namespace {
 

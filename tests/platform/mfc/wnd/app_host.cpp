@@ -4,6 +4,7 @@
 #include <afxwin.h>
 
 #include <wchar.h>
+#include <afxdiag.h>
 
 namespace {
 
@@ -30,7 +31,7 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(CHostWnd, CWnd)
-    ON_MESSAGE(WM_HOST_WORK, OnWork)
+    ON_MESSAGE(WM_HOST_WORK, &CHostWnd::OnWork)
 END_MESSAGE_MAP()
 
 class CHostApp : public CWinApp {

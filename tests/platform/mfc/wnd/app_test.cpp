@@ -12,6 +12,7 @@
 #include <string>
 #include <thread>
 #include <vector>
+#include <afxdiag.h>
 
 namespace {
 
@@ -82,8 +83,8 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(CWorker, CWnd)
-    ON_MESSAGE(WM_TEST_WORK, OnWork)
-    ON_MESSAGE(WM_TEST_SWALLOWED, OnSwallowed)
+    ON_MESSAGE(WM_TEST_WORK, &CWorker::OnWork)
+    ON_MESSAGE(WM_TEST_SWALLOWED, &CWorker::OnSwallowed)
 END_MESSAGE_MAP()
 
 class Application : public ::testing::Test {

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <afxdiag.h>
 
 namespace {
 
@@ -61,8 +62,8 @@ TEST_F(Controls, AnImageListOwnsItsListAndTakesBitmaps)
     CBitmap flag;
     ASSERT_TRUE(flag.CreateBitmap(23, 14, 1, 4, nullptr));
     EXPECT_EQ(list.Add(&flag, nullptr), 0);
-    EXPECT_EQ(list.Add(static_cast<HBITMAP>(flag.m_hObject), nullptr), 1);
-    EXPECT_EQ(list.Add(static_cast<CBitmap*>(nullptr), nullptr), -1);
+    EXPECT_EQ(list.Add(&flag, &flag), 1);
+    EXPECT_EQ(list.Add(nullptr, nullptr), -1);
     EXPECT_EQ(list.GetImageCount(), 2);
     EXPECT_TRUE(flag.m_hObject) << "the bitmap stays the caller's";
 

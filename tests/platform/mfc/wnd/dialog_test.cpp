@@ -10,6 +10,7 @@
 #include "WndTestSupport.h"
 
 #include <gtest/gtest.h>
+#include <afxdiag.h>
 
 namespace {
 

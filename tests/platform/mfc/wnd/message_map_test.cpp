@@ -7,6 +7,7 @@
 #include <commctrl.h>
 
 #include <gtest/gtest.h>
+#include <afxdiag.h>
 
 namespace {
 
@@ -40,8 +41,8 @@ protected:
 BEGIN_MESSAGE_MAP(CBaseHandlers, CWnd)
     ON_WM_SIZE()
     ON_WM_TIMER()
-    ON_COMMAND(ID_SHARED, OnShared)
-    ON_COMMAND(ID_BASE_ONLY, OnBaseOnly)
+    ON_COMMAND(ID_SHARED, &CBaseHandlers::OnShared)
+    ON_COMMAND(ID_BASE_ONLY, &CBaseHandlers::OnBaseOnly)
 END_MESSAGE_MAP()
 
 class CDerivedHandlers : public CBaseHandlers {
@@ -104,17 +105,17 @@ protected:
 
 BEGIN_MESSAGE_MAP(CDerivedHandlers, CBaseHandlers)
     ON_WM_SIZE()
-    ON_COMMAND(ID_SHARED, OnShared)
+    ON_COMMAND(ID_SHARED, &CDerivedHandlers::OnShared)
     ON_WM_KEYDOWN()
     ON_WM_MOUSEMOVE()
     ON_WM_LBUTTONDOWN()
     ON_WM_SETFOCUS()
     ON_WM_KILLFOCUS()
     ON_WM_ERASEBKGND()
-    ON_MESSAGE(WM_TEST_RAW, OnRaw)
-    ON_BN_CLICKED(ID_BUTTON, OnButtonClicked)
-    ON_EN_CHANGE(ID_EDIT, OnEditChange)
-    ON_NOTIFY(NM_CLICK, ID_BUTTON, OnNotifyClick)
+    ON_MESSAGE(WM_TEST_RAW, &CDerivedHandlers::OnRaw)
+    ON_BN_CLICKED(ID_BUTTON, &CDerivedHandlers::OnButtonClicked)
+    ON_EN_CHANGE(ID_EDIT, &CDerivedHandlers::OnEditChange)
+    ON_NOTIFY(NM_CLICK, ID_BUTTON, &CDerivedHandlers::OnNotifyClick)
 END_MESSAGE_MAP()
 
 // Handlers of a window's life, some leaving out the base class's handler.
@@ -168,7 +169,7 @@ BEGIN_MESSAGE_MAP(CLifeHandlers, CWnd)
     ON_WM_LBUTTONUP()
     ON_WM_LBUTTONDBLCLK()
     ON_WM_KEYUP()
-    ON_CBN_SELCHANGE(ID_EDIT, OnSelectionChange)
+    ON_CBN_SELCHANGE(ID_EDIT, &CLifeHandlers::OnSelectionChange)
 END_MESSAGE_MAP()
 
 class MessageMaps : public ::testing::Test {

@@ -55,12 +55,12 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(CParentWnd, CWnd)
-    ON_STN_CLICKED(ID_LINK, OnLinkClicked)
-    ON_STN_CLICKED(ID_PLAIN, OnPlainClicked)
-    ON_STN_CLICKED(ID_PASSING, OnPassingClicked)
-    ON_NOTIFY(NM_CLICK, ID_LINK, OnLinkNotify)
+    ON_STN_CLICKED(ID_LINK, &CParentWnd::OnLinkClicked)
+    ON_STN_CLICKED(ID_PLAIN, &CParentWnd::OnPlainClicked)
+    ON_STN_CLICKED(ID_PASSING, &CParentWnd::OnPassingClicked)
+    ON_NOTIFY(NM_CLICK, ID_LINK, &CParentWnd::OnLinkNotify)
     ON_WM_CTLCOLOR()
-    ON_MESSAGE(WM_TEST_REFLECT, OnTestReflect)
+    ON_MESSAGE(WM_TEST_REFLECT, &CParentWnd::OnTestReflect)
 END_MESSAGE_MAP()
 
 // A parent that chooses every child's colours itself.
@@ -106,9 +106,9 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(CPassingLink, CStatic)
-    ON_CONTROL_REFLECT_EX(STN_CLICKED, OnClicked)
-    ON_NOTIFY_REFLECT(NM_CLICK, OnNotifyClick)
-    ON_MESSAGE(WM_REFLECT_BASE + WM_TEST_REFLECT, OnReflectedTest)
+    ON_CONTROL_REFLECT_EX(STN_CLICKED, &CPassingLink::OnClicked)
+    ON_NOTIFY_REFLECT(NM_CLICK, &CPassingLink::OnNotifyClick)
+    ON_MESSAGE(WM_REFLECT_BASE + WM_TEST_REFLECT, &CPassingLink::OnReflectedTest)
 END_MESSAGE_MAP()
 
 void click(HWND hWnd)

@@ -34,8 +34,8 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(CPassingStatic, CStatic)
-    ON_MESSAGE(WM_GETTEXT, OnGetText)
-    ON_MESSAGE(WM_PRINTCLIENT, OnPrintClient)
+    ON_MESSAGE(WM_GETTEXT, &CPassingStatic::OnGetText)
+    ON_MESSAGE(WM_PRINTCLIENT, &CPassingStatic::OnPrintClient)
 END_MESSAGE_MAP()
 
 class Subclassing : public ::testing::Test {

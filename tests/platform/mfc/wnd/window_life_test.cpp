@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <thread>
 #include <vector>
+#include <afxdiag.h>
 
 namespace {
 
