@@ -1,12 +1,12 @@
 // The library's four controls in a window of the demo's own: a text link to
 // the maker's site, the product picture as a link to its page, the stamp on
 // the button-shadow colour, and the product picture in a DIB window.
+#include <Dialogs/Dialogs.h>
+
 #include "AboutResources.h"
 #include "ControlsResources.h"
 #include "DemoActions.h"
 #include "DemoLanguage.h"
-
-#include <Dialogs/Dialogs.h>
 
 namespace {
 
