@@ -19,7 +19,9 @@ void* Blocks::take(size_t size)
     return HeapAlloc(heap(), 0, size);
 }
 
+// The heap is asked first whether the block is one of its own: freeing any
+// other address would read before it, perhaps from no memory at all.
 bool Blocks::give(void* block)
 {
-    return HeapFree(heap(), 0, block) != FALSE;
+    return HeapValidate(heap(), 0, block) && HeapFree(heap(), 0, block);
 }
