@@ -7,6 +7,7 @@
 #include "ImportPatch.h"
 
 #include <Dialogs/Dialogs.h>
+#include <afxdiag.h>
 #include <gtest/gtest.h>
 
 #include <string.h>
@@ -416,7 +417,7 @@ TEST_F(BigBitmapTest, OnAPrinterThePictureFillsThePageWidth)
         const int height = form.height * pageWidth / form.width;   // truncated towards zero
         ASSERT_LT(height, 1000);
 
-        page.dc.m_bPrinting = TRUE;
+        AfxDiagSetPrinting(&page.dc, TRUE);
         picture.OnDraw(&page.dc);
         EXPECT_EQ(page.at(0, 0), kQuadColours[0]);
         EXPECT_EQ(page.at(pageWidth - 1, 0), kQuadColours[1]);
@@ -459,7 +460,7 @@ TEST_F(BigBitmapTest, APrinterIsMeasuredOnItsAttributeContextAndDrawnOnItsOutput
     CDC printer;
     printer.SetOutputDC(output.dc.m_hDC);
     printer.SetAttribDC(attributes.dc.m_hDC);
-    printer.m_bPrinting = TRUE;
+    AfxDiagSetPrinting(&printer, TRUE);
     picture.OnDraw(&printer);
     // 600 * 6 * 64 / (8 * 300) = 96 rows.
     EXPECT_EQ(output.at(0, 0), kQuadColours[0]);

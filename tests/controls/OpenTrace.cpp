@@ -1,6 +1,7 @@
 #include "OpenTrace.h"
 
 #include <afxwin.h>
+#include <afxdiag.h>
 
 namespace {
 

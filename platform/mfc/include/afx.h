@@ -22,53 +22,52 @@ struct CRuntimeClass;
 
 // Memory owned by the module that allocated it.
 //
-// Each module carries its own C++ runtime, and an extension DLL may replace
-// the global allocator, yet an object allocated in one module is often
-// deleted in another (a deleting destructor runs where the class's vtable
-// lives). A block therefore records, in front of the object, the global
-// operator delete of the module that allocated it, and is always given back
-// through that. Both helpers are inline so that they resolve to the calling
-// module's own global operators.
+// An extension DLL may replace the global allocator, yet an object allocated
+// in one module is often deleted in another (a deleting destructor runs where
+// the class's vtable lives). A block therefore records, in front of the
+// object, the global operator delete of the module that allocated it, and is
+// always given back through that. Both helpers are inline so that they resolve
+// to the calling module's own global operators.
 
-typedef void (*AFX_PFN_FREE)(void*);
+typedef void (*_AFX_PFN_FREE)(void*);
 
 // Room in front of the object: the owner's free function, padded so that the
 // object keeps the allocator's 8-byte alignment.
-const size_t AFX_OWNED_HEADER = 8;
+const size_t _AFX_OWNED_HEADER = 8;
 
 // A block of nSize bytes owned by the calling module, or null when that
 // module's allocator has no memory.
-inline void* AfxAllocateOwned(size_t nSize) noexcept
+inline void* _AfxAllocateOwned(size_t nSize) noexcept
 {
-    if (nSize > static_cast<size_t>(-1) - AFX_OWNED_HEADER)
+    if (nSize > static_cast<size_t>(-1) - _AFX_OWNED_HEADER)
         return nullptr;
-    void* block = ::operator new(nSize + AFX_OWNED_HEADER, std::nothrow);
+    void* block = ::operator new(nSize + _AFX_OWNED_HEADER, std::nothrow);
     if (!block)
         return nullptr;
-    AFX_PFN_FREE pfnFree = ::operator delete;
-    *static_cast<AFX_PFN_FREE*>(block) = pfnFree;
-    return static_cast<char*>(block) + AFX_OWNED_HEADER;
+    _AFX_PFN_FREE pfnFree = ::operator delete;
+    *static_cast<_AFX_PFN_FREE*>(block) = pfnFree;
+    return static_cast<char*>(block) + _AFX_OWNED_HEADER;
 }
 
-// Gives a block from AfxAllocateOwned back to the module that allocated it,
+// Gives a block from _AfxAllocateOwned back to the module that allocated it,
 // from whichever module; null is ignored.
-inline void AfxFreeOwned(void* p) noexcept
+inline void _AfxFreeOwned(void* p) noexcept
 {
     if (!p)
         return;
-    void* block = static_cast<char*>(p) - AFX_OWNED_HEADER;
-    (*static_cast<AFX_PFN_FREE*>(block))(block);
+    void* block = static_cast<char*>(p) - _AFX_OWNED_HEADER;
+    (*static_cast<_AFX_PFN_FREE*>(block))(block);
 }
 
 // Run-time class information. The base class is reached through a function
 // rather than a pointer because it may live in another DLL.
-struct AFX_CORE_CLASS CRuntimeClass {
+struct _AFX_CORE_CLASS CRuntimeClass {
     LPCSTR m_lpszClassName;
     int m_nObjectSize;
     UINT m_wSchema;
     CObject* (PASCAL* m_pfnCreateObject)();
     CRuntimeClass* (PASCAL* m_pfnGetBaseClass)();
-    CRuntimeClass* m_pNextClass;   // link in the list that registers the class
+    CRuntimeClass* _pNextClass;   // link in the list that registers the class
 
     // A new object of this class, or null when the class cannot be created
     // dynamically or there is no memory.
@@ -85,29 +84,29 @@ struct AFX_CORE_CLASS CRuntimeClass {
 // Registers a class while its module is initialised and withdraws it when
 // the module's static objects are destroyed, so that an unloaded module
 // never leaves its class record behind.
-struct AFX_CORE_CLASS AFX_CLASSINIT {
-    explicit AFX_CLASSINIT(CRuntimeClass* pNewClass);
-    ~AFX_CLASSINIT();
-    AFX_CLASSINIT(const AFX_CLASSINIT&) = delete;
-    AFX_CLASSINIT& operator=(const AFX_CLASSINIT&) = delete;
+struct _AFX_CORE_CLASS _AFX_CLASSINIT {
+    explicit _AFX_CLASSINIT(CRuntimeClass* pNewClass);
+    ~_AFX_CLASSINIT();
+    _AFX_CLASSINIT(const _AFX_CLASSINIT&) = delete;
+    _AFX_CLASSINIT& operator=(const _AFX_CLASSINIT&) = delete;
 
     CRuntimeClass* m_pClass;
 };
 
-#define RUNTIME_CLASS(class_name) (class_name::GetThisClass())
+#define RUNTIME_CLASS(class_name) (class_name::_GetThisClass())
 
 #define DECLARE_DYNAMIC(class_name)                         \
 public:                                                     \
     static CRuntimeClass class##class_name;                 \
     static CRuntimeClass* PASCAL _GetBaseClass();           \
-    static CRuntimeClass* PASCAL GetThisClass();            \
+    static CRuntimeClass* PASCAL _GetThisClass();            \
     virtual CRuntimeClass* GetRuntimeClass() const override;
 
 #define DECLARE_DYNCREATE(class_name)                       \
     DECLARE_DYNAMIC(class_name)                             \
     static CObject* PASCAL CreateObject();
 
-#define IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, wSchema, pfnNew)        \
+#define _IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, wSchema, pfnNew)        \
     CRuntimeClass* PASCAL class_name::_GetBaseClass()                               \
     {                                                                               \
         return RUNTIME_CLASS(base_class_name);                                      \
@@ -115,7 +114,7 @@ public:                                                     \
     CRuntimeClass class_name::class##class_name = {                                 \
         #class_name, static_cast<int>(sizeof(class class_name)), wSchema, pfnNew,   \
         &class_name::_GetBaseClass, nullptr};                                       \
-    CRuntimeClass* PASCAL class_name::GetThisClass()                                \
+    CRuntimeClass* PASCAL class_name::_GetThisClass()                                \
     {                                                                               \
         return &class_name::class##class_name;                                      \
     }                                                                               \
@@ -123,29 +122,29 @@ public:                                                     \
     {                                                                               \
         return &class_name::class##class_name;                                      \
     }                                                                               \
-    static const AFX_CLASSINIT afxClassInit##class_name(&class_name::class##class_name);
+    static const _AFX_CLASSINIT afxClassInit##class_name(&class_name::class##class_name);
 
 #define IMPLEMENT_DYNAMIC(class_name, base_class_name) \
-    IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, 0xFFFF, nullptr)
+    _IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, 0xFFFF, nullptr)
 
 #define IMPLEMENT_DYNCREATE(class_name, base_class_name)    \
     CObject* PASCAL class_name::CreateObject()              \
     {                                                       \
         return new class_name;                              \
     }                                                       \
-    IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, 0xFFFF, &class_name::CreateObject)
+    _IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, 0xFFFF, &class_name::CreateObject)
 
 // The root of the framework's classes.
-class AFX_CORE_CLASS CObject {
+class _AFX_CORE_CLASS CObject {
 public:
     virtual CRuntimeClass* GetRuntimeClass() const;
     virtual ~CObject() = 0;
 
     // Objects are allocated in the module that creates them and freed there,
-    // wherever the delete happens (see AfxAllocateOwned). Without memory the
+    // wherever the delete happens (see _AfxAllocateOwned). Without memory the
     // result is null and no constructor runs.
-    static void* operator new(size_t nSize) noexcept { return AfxAllocateOwned(nSize); }
-    static void operator delete(void* p) noexcept { AfxFreeOwned(p); }
+    static void* operator new(size_t nSize) noexcept { return _AfxAllocateOwned(nSize); }
+    static void operator delete(void* p) noexcept { _AfxFreeOwned(p); }
     static void* operator new(size_t, void* p) noexcept { return p; }
     static void operator delete(void*, void*) noexcept {}
 
@@ -154,7 +153,7 @@ public:
 
     static CRuntimeClass classCObject;
     static CRuntimeClass* PASCAL _GetBaseClass();
-    static CRuntimeClass* PASCAL GetThisClass();
+    static CRuntimeClass* PASCAL _GetThisClass();
 
 protected:
     CObject();
@@ -165,10 +164,10 @@ private:
 };
 
 // `object` as a class_name, or null when it is not one (or is null).
-AFX_CORE_API CObject* AFXAPI AfxDynamicDownCast(CRuntimeClass* pClass, CObject* pObject);
+_AFX_CORE_API CObject* AFXAPI _AfxDynamicDownCast(CRuntimeClass* pClass, CObject* pObject);
 
 #define DYNAMIC_DOWNCAST(class_name, object) \
-    (static_cast<class_name*>(AfxDynamicDownCast(RUNTIME_CLASS(class_name), object)))
+    (static_cast<class_name*>(_AfxDynamicDownCast(RUNTIME_CLASS(class_name), object)))
 #define STATIC_DOWNCAST(class_name, object) (static_cast<class_name*>(object))
 
 #include "afxstat_.h"

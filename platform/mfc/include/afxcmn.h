@@ -7,7 +7,7 @@
 
 #include <commctrl.h>
 
-class AFX_CORE_CLASS CImageList : public CObject {
+class _AFX_CORE_CLASS CImageList : public CObject {
     DECLARE_DYNCREATE(CImageList)
 
 public:
@@ -40,7 +40,7 @@ public:
     int GetImageCount() const;
 };
 
-class AFX_CORE_CLASS CToolTipCtrl : public CWnd {
+class _AFX_CORE_CLASS CToolTipCtrl : public CWnd {
     DECLARE_DYNAMIC(CToolTipCtrl)
 
 public:
@@ -66,7 +66,7 @@ public:
     void RelayEvent(LPMSG lpMsg);
 };
 
-class AFX_CORE_CLASS CComboBoxEx : public CComboBox {
+class _AFX_CORE_CLASS CComboBoxEx : public CComboBox {
     DECLARE_DYNAMIC(CComboBoxEx)
 
 public:

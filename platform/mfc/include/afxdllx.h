@@ -12,24 +12,24 @@ struct AFX_EXTENSION_MODULE {
     HMODULE hModule;
     HMODULE hResource;
     // The classes that live in the DLL's image, claimed from the application's
-    // list at initialisation, linked through CRuntimeClass::m_pNextClass.
+    // list at initialisation, linked through CRuntimeClass::_pNextClass.
     CRuntimeClass* pFirstSharedClass;
 };
 
 // Claims the classes of hModule's image for the record. TRUE on success and
 // when the record already stands for hModule; FALSE for a null module or a
 // record that stands for another one.
-AFX_CORE_API BOOL AFXAPI AfxInitExtensionModule(AFX_EXTENSION_MODULE& state, HMODULE hModule);
+_AFX_CORE_API BOOL AFXAPI AfxInitExtensionModule(AFX_EXTENSION_MODULE& state, HMODULE hModule);
 // Deletes the chain's CDynLinkLibrary objects of the record's module (of
 // every module with bAll) and empties the record. Harmless when the record
 // is not initialised.
-AFX_CORE_API void AFXAPI AfxTermExtensionModule(AFX_EXTENSION_MODULE& state, BOOL bAll = FALSE);
+_AFX_CORE_API void AFXAPI AfxTermExtensionModule(AFX_EXTENSION_MODULE& state, BOOL bAll = FALSE);
 
 // A DLL's place in the chain, from construction to destruction: its resource
 // module is searched by AfxFindResourceHandle and its classes by
 // CRuntimeClass::FromName. Allocate it with new; AfxTermExtensionModule
 // deletes it.
-class AFX_CORE_CLASS CDynLinkLibrary : public CCmdTarget {
+class _AFX_CORE_CLASS CDynLinkLibrary : public CCmdTarget {
     DECLARE_DYNAMIC(CDynLinkLibrary)
 
 public:
@@ -38,10 +38,10 @@ public:
     CDynLinkLibrary(HINSTANCE hModule, HINSTANCE hResource);
     ~CDynLinkLibrary() override;
 
-    HMODULE m_hModule;
-    HMODULE m_hResource;
-    CRuntimeClass* m_pClassList;   // shared with the module's record
-    BOOL m_bSystem;
-    CDynLinkLibrary* m_pNextDLL;
+    HMODULE _m_hModule;
+    HMODULE _m_hResource;
+    CRuntimeClass* _m_pClassList;   // shared with the module's record
+    BOOL _m_bSystem;
+    CDynLinkLibrary* _m_pNextDLL;
 };
 

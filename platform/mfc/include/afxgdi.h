@@ -15,18 +15,8 @@
 class CWnd;
 class CDC;
 
-// Temporary wrappers: a per-thread lock count and the cleanup that runs when
-// it drops to zero. A message loop clears the maps at idle with
-//     AfxLockTempMaps(); AfxUnlockTempMaps();
-// which deletes nothing while an outer caller still holds a lock, so a nested
-// modal loop cannot pull temporaries away from the handler that started it.
-AFX_CORE_API void AFXAPI AfxLockTempMaps();
-// Takes one lock back (none is taken below zero). When no lock is left and
-// bDeleteTemps is set, deletes the thread's temporary wrappers. TRUE when no
-// lock is left.
-AFX_CORE_API BOOL AFXAPI AfxUnlockTempMaps(BOOL bDeleteTemps = TRUE);
 
-class AFX_CORE_CLASS CGdiObject : public CObject {
+class _AFX_CORE_CLASS CGdiObject : public CObject {
     DECLARE_DYNAMIC(CGdiObject)
 
 public:
@@ -56,14 +46,9 @@ public:
 
     BOOL operator==(const CGdiObject& obj) const noexcept { return m_hObject == obj.m_hObject; }
     BOOL operator!=(const CGdiObject& obj) const noexcept { return m_hObject != obj.m_hObject; }
-
-protected:
-    // Takes ownership of a handle that a Create function just made; the
-    // handle is deleted again when it cannot be attached.
-    BOOL AttachNew(HGDIOBJ hObject);
 };
 
-class AFX_CORE_CLASS CPen : public CGdiObject {
+class _AFX_CORE_CLASS CPen : public CGdiObject {
     DECLARE_DYNAMIC(CPen)
 
 public:
@@ -81,7 +66,7 @@ public:
 
 class CBitmap;
 
-class AFX_CORE_CLASS CBrush : public CGdiObject {
+class _AFX_CORE_CLASS CBrush : public CGdiObject {
     DECLARE_DYNAMIC(CBrush)
 
 public:
@@ -102,7 +87,7 @@ public:
     int GetLogBrush(LOGBRUSH* pLogBrush) const;
 };
 
-class AFX_CORE_CLASS CFont : public CGdiObject {
+class _AFX_CORE_CLASS CFont : public CGdiObject {
     DECLARE_DYNAMIC(CFont)
 
 public:
@@ -121,7 +106,7 @@ public:
     int GetLogFont(LOGFONT* pLogFont) const;
 };
 
-class AFX_CORE_CLASS CBitmap : public CGdiObject {
+class _AFX_CORE_CLASS CBitmap : public CGdiObject {
     DECLARE_DYNAMIC(CBitmap)
 
 public:
@@ -137,7 +122,7 @@ public:
     int GetBitmap(BITMAP* pBitMap) const;
 };
 
-class AFX_CORE_CLASS CPalette : public CGdiObject {
+class _AFX_CORE_CLASS CPalette : public CGdiObject {
     DECLARE_DYNAMIC(CPalette)
 
 public:
@@ -154,7 +139,7 @@ public:
     BOOL ResizePalette(UINT nNumEntries);
 };
 
-class AFX_CORE_CLASS CRgn : public CGdiObject {
+class _AFX_CORE_CLASS CRgn : public CGdiObject {
     DECLARE_DYNAMIC(CRgn)
 
 public:
@@ -174,15 +159,14 @@ public:
 // about the device (capabilities, text measures, current attributes) go to
 // m_hAttribDC. Usually both are the same handle; print preview, for one,
 // sets them apart. The wrapper deletes m_hDC when it is destroyed.
-class AFX_CORE_CLASS CDC : public CObject {
+class _AFX_CORE_CLASS CDC : public CObject {
     DECLARE_DYNAMIC(CDC)
 
 public:
     HDC m_hDC;
     HDC m_hAttribDC;
-    BOOL m_bPrinting;   // set by the code that prints
 
-    CDC() noexcept : m_hDC(nullptr), m_hAttribDC(nullptr), m_bPrinting(FALSE) {}
+    CDC() noexcept : m_hDC(nullptr), m_hAttribDC(nullptr) {}
     ~CDC() override;
 
     operator HDC() const noexcept { return m_hDC; }
@@ -279,17 +263,18 @@ public:
     COLORREF GetPixel(POINT point) const { return GetPixel(point.x, point.y); }
     COLORREF SetPixel(int x, int y, COLORREF crColor);
     COLORREF SetPixel(POINT point, COLORREF crColor) { return SetPixel(point.x, point.y, crColor); }
-    int SetDIBitsToDevice(int x, int y, DWORD nWidth, DWORD nHeight, int xSrc, int ySrc, UINT nStartScan,
-                          UINT nNumScans, const void* lpBits, const BITMAPINFO* lpbmi, UINT nColorUse);
-    int StretchDIBits(int x, int y, int nWidth, int nHeight, int xSrc, int ySrc, int nSrcWidth, int nSrcHeight,
-                      const void* lpBits, const BITMAPINFO* lpbmi, UINT nColorUse, DWORD dwRop);
 
     int GetClipBox(LPRECT lpRect) const;
     BOOL DPtoLP(LPPOINT lpPoints, int nCount = 1) const;
+
+private:
+    BOOL m_bPrinting = FALSE;   // set by the code that prints
+
+    friend class CDCInternal;
 };
 
 // Painting a window between BeginPaint and EndPaint.
-class AFX_CORE_CLASS CPaintDC : public CDC {
+class _AFX_CORE_CLASS CPaintDC : public CDC {
     DECLARE_DYNAMIC(CPaintDC)
 
 public:
@@ -304,7 +289,7 @@ protected:
 };
 
 // A window's client area (the whole screen for a null window).
-class AFX_CORE_CLASS CClientDC : public CDC {
+class _AFX_CORE_CLASS CClientDC : public CDC {
     DECLARE_DYNAMIC(CClientDC)
 
 public:
@@ -316,7 +301,7 @@ protected:
 };
 
 // A whole window, frame included (the whole screen for a null window).
-class AFX_CORE_CLASS CWindowDC : public CDC {
+class _AFX_CORE_CLASS CWindowDC : public CDC {
     DECLARE_DYNAMIC(CWindowDC)
 
 public:

@@ -9,7 +9,7 @@
 
 #include <stdarg.h>
 
-class AFX_CORE_CLASS CString {
+class _AFX_CORE_CLASS CString {
 public:
     CString() noexcept;
     CString(const CString& stringSrc);
@@ -62,10 +62,10 @@ public:
     // printf-style formatting of the C runtime's wide functions: %s and %c
     // take wide text, %S and %C 8-bit text. A null or invalid format gives
     // an empty string.
-    void AFX_CDECL Format(LPCWSTR pszFormat, ...);
-    void AFX_CDECL Format(UINT nFormatID, ...);
+    void __cdecl Format(LPCWSTR pszFormat, ...);
+    void __cdecl Format(UINT nFormatID, ...);
     void FormatV(LPCWSTR pszFormat, va_list args);
-    void AFX_CDECL AppendFormat(LPCWSTR pszFormat, ...);
+    void __cdecl AppendFormat(LPCWSTR pszFormat, ...);
 
     CString Left(int nCount) const;
     CString Mid(int iFirst) const;
@@ -98,21 +98,21 @@ private:
     LPWSTR m_pszData;   // never null; the empty string shares one static buffer
 };
 
-AFX_CORE_API CString AFXAPI operator+(const CString& string1, const CString& string2);
-AFX_CORE_API CString AFXAPI operator+(const CString& string, LPCWSTR psz);
-AFX_CORE_API CString AFXAPI operator+(LPCWSTR psz, const CString& string);
-AFX_CORE_API CString AFXAPI operator+(const CString& string, WCHAR ch);
-AFX_CORE_API CString AFXAPI operator+(WCHAR ch, const CString& string);
+_AFX_CORE_API CString AFXAPI operator+(const CString& string1, const CString& string2);
+_AFX_CORE_API CString AFXAPI operator+(const CString& string, LPCWSTR psz);
+_AFX_CORE_API CString AFXAPI operator+(LPCWSTR psz, const CString& string);
+_AFX_CORE_API CString AFXAPI operator+(const CString& string, WCHAR ch);
+_AFX_CORE_API CString AFXAPI operator+(WCHAR ch, const CString& string);
 
 // Comparisons are ordinal (see Compare), between strings and with texts.
-#define AFX_STRING_COMPARISON(op)                                                                \
+#define _AFX_STRING_COMPARISON(op)                                                                \
     inline bool operator op(const CString& s1, const CString& s2) { return s1.Compare(s2) op 0; } \
     inline bool operator op(const CString& s1, LPCWSTR s2) { return s1.Compare(s2) op 0; }        \
     inline bool operator op(LPCWSTR s1, const CString& s2) { return 0 op s2.Compare(s1); }
-AFX_STRING_COMPARISON(==)
-AFX_STRING_COMPARISON(!=)
-AFX_STRING_COMPARISON(<)
-AFX_STRING_COMPARISON(>)
-AFX_STRING_COMPARISON(<=)
-AFX_STRING_COMPARISON(>=)
-#undef AFX_STRING_COMPARISON
+_AFX_STRING_COMPARISON(==)
+_AFX_STRING_COMPARISON(!=)
+_AFX_STRING_COMPARISON(<)
+_AFX_STRING_COMPARISON(>)
+_AFX_STRING_COMPARISON(<=)
+_AFX_STRING_COMPARISON(>=)
+#undef _AFX_STRING_COMPARISON

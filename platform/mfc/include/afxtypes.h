@@ -99,15 +99,6 @@ public:
     const CPoint& TopLeft() const noexcept { return *reinterpret_cast<const CPoint*>(&left); }
     const CPoint& BottomRight() const noexcept { return *reinterpret_cast<const CPoint*>(&right); }
     CPoint CenterPoint() const noexcept { return CPoint((left + right) / 2, (top + bottom) / 2); }
-    void SwapLeftRight() noexcept { SwapLeftRight(this); }
-    static void SwapLeftRight(LPRECT lpRect) noexcept
-    {
-        if (!lpRect)
-            return;
-        LONG temp = lpRect->left;
-        lpRect->left = lpRect->right;
-        lpRect->right = temp;
-    }
 
     operator LPRECT() noexcept { return this; }
     operator LPCRECT() const noexcept { return this; }
@@ -183,8 +174,11 @@ public:
     // Swaps sides so that left <= right and top <= bottom.
     void NormalizeRect() noexcept
     {
-        if (left > right)
-            SwapLeftRight();
+        if (left > right) {
+            LONG temp = left;
+            left = right;
+            right = temp;
+        }
         if (top > bottom) {
             LONG temp = top;
             top = bottom;

@@ -24,103 +24,102 @@ struct CCreateContext;
 // ---------------------------------------------------------------------------
 // Message maps
 
-#define AFX_MSG_CALL
 
 // The 16-bit colour message that stands for every WM_CTLCOLOR* message in a
 // message map (with the control type as a parameter).
-#ifndef WM_CTLCOLOR
-#define WM_CTLCOLOR 0x0019
+#ifndef _AFX_WM_CTLCOLOR
+#define _AFX_WM_CTLCOLOR 0x0019
 #endif
 // A control's own messages that its parent passed back to it: the reflected
-// form of message m is WM_REFLECT_BASE + m.
-#define WM_REFLECT_BASE 0xBC00
+// form of message m is _AFX_WM_REFLECT_BASE + m.
+#define _AFX_WM_REFLECT_BASE 0xBC00
 // Command code of a menu item, an accelerator or a button click.
 #define CN_COMMAND 0
 
-typedef void (AFX_MSG_CALL CCmdTarget::*AFX_PMSG)();
-typedef void (AFX_MSG_CALL CWnd::*AFX_PMSGW)();
+typedef void (CCmdTarget::*_AFX_PMSG)();
+typedef void (CWnd::*_AFX_PMSGW)();
 
 // How a handler is called: its parameters and result.
-enum AfxSig {
-    AfxSig_end = 0,   // marks the end of a map
-    AfxSig_vv,        // void ()
-    AfxSig_is,        // int (LPCREATESTRUCT)
-    AfxSig_bD,        // BOOL (CDC*)
-    AfxSig_hDWw,      // HBRUSH (CDC*, CWnd*, UINT)
-    AfxSig_hDw,       // HBRUSH (CDC*, UINT)
-    AfxSig_vwp,       // void (UINT, CPoint)
-    AfxSig_vW,        // void (CWnd*)
-    AfxSig_vwww,      // void (UINT, UINT, UINT)
-    AfxSig_vwii,      // void (UINT, int, int)
-    AfxSig_vw,        // void (UINT_PTR)
-    AfxSig_lwl,       // LRESULT (WPARAM, LPARAM)
-    AfxSig_vWl,       // void (CWnd*), the window in lParam
-    AfxSig_vOWNER,    // void (int, LPDRAWITEMSTRUCT)
-    AfxSigCmd_v,      // void () for a command
-    AfxSigCmd_b,      // BOOL () for a command; FALSE passes it on
-    AfxSigNotify_v    // void (NMHDR*, LRESULT*)
+enum _AfxSig {
+    _AfxSig_end = 0,   // marks the end of a map
+    _AfxSig_vv,        // void ()
+    _AfxSig_is,        // int (LPCREATESTRUCT)
+    _AfxSig_bD,        // BOOL (CDC*)
+    _AfxSig_hDWw,      // HBRUSH (CDC*, CWnd*, UINT)
+    _AfxSig_hDw,       // HBRUSH (CDC*, UINT)
+    _AfxSig_vwp,       // void (UINT, CPoint)
+    _AfxSig_vW,        // void (CWnd*)
+    _AfxSig_vwww,      // void (UINT, UINT, UINT)
+    _AfxSig_vwii,      // void (UINT, int, int)
+    _AfxSig_vw,        // void (UINT_PTR)
+    _AfxSig_lwl,       // LRESULT (WPARAM, LPARAM)
+    _AfxSig_vWl,       // void (CWnd*), the window in lParam
+    _AfxSig_vOWNER,    // void (int, LPDRAWITEMSTRUCT)
+    _AfxSigCmd_v,      // void () for a command
+    _AfxSigCmd_b,      // BOOL () for a command; FALSE passes it on
+    _AfxSigNotify_v    // void (NMHDR*, LRESULT*)
 };
 
-struct AFX_MSGMAP_ENTRY {
+struct _AFX_MSGMAP_ENTRY {
     UINT nMessage;   // window message (WM_COMMAND and WM_NOTIFY for commands and notifications)
     UINT nCode;      // command or notification code
     UINT nID;        // first control ID
     UINT nLastID;    // last control ID
-    UINT_PTR nSig;   // an AfxSig
-    AFX_PMSG pfn;
+    UINT_PTR nSig;   // an _AfxSig
+    _AFX_PMSG pfn;
 };
 
-struct AFX_MSGMAP {
-    const AFX_MSGMAP* (PASCAL* pfnGetBaseMap)();   // null for the root
-    const AFX_MSGMAP_ENTRY* lpEntries;
+struct _AFX_MSGMAP {
+    const _AFX_MSGMAP* (PASCAL* pfnGetBaseMap)();   // null for the root
+    const _AFX_MSGMAP_ENTRY* lpEntries;
 };
 
 // What WM_NOTIFY handlers receive through OnCmdMsg's pExtra.
-struct AFX_NOTIFY {
+struct _AFX_NOTIFY {
     LRESULT* pResult;
     NMHDR* pNMHDR;
 };
 
 // Filled in by OnCmdMsg instead of calling the handler.
-struct AFX_CMDHANDLERINFO {
+struct _AFX_CMDHANDLERINFO {
     CCmdTarget* pTarget;
-    AFX_PMSG pmf;
+    _AFX_PMSG pmf;
 };
 
 #define DECLARE_MESSAGE_MAP()                                   \
 protected:                                                      \
-    static const AFX_MSGMAP* PASCAL GetThisMessageMap();        \
-    virtual const AFX_MSGMAP* GetMessageMap() const override;
+    static const _AFX_MSGMAP* PASCAL _GetThisMessageMap();        \
+    virtual const _AFX_MSGMAP* _GetMessageMap() const override;
 
 // A class's map, searched before its base class's map.
 #define BEGIN_MESSAGE_MAP(theClass, baseClass)                  \
-    const AFX_MSGMAP* theClass::GetMessageMap() const           \
+    const _AFX_MSGMAP* theClass::_GetMessageMap() const           \
     {                                                           \
-        return GetThisMessageMap();                             \
+        return _GetThisMessageMap();                             \
     }                                                           \
-    const AFX_MSGMAP* PASCAL theClass::GetThisMessageMap()      \
+    const _AFX_MSGMAP* PASCAL theClass::_GetThisMessageMap()      \
     {                                                           \
         /* an empty map names no handler of ThisClass */        \
         [[maybe_unused]] typedef theClass ThisClass;            \
         typedef baseClass TheBaseClass;                         \
-        static const AFX_MSGMAP_ENTRY _messageEntries[] = {
+        static const _AFX_MSGMAP_ENTRY _messageEntries[] = {
 
 #define END_MESSAGE_MAP()                                                       \
-        {0, 0, 0, 0, AfxSig_end, nullptr}};                                     \
-        static const AFX_MSGMAP messageMap = {&TheBaseClass::GetThisMessageMap, \
+        {0, 0, 0, 0, _AfxSig_end, nullptr}};                                     \
+        static const _AFX_MSGMAP messageMap = {&TheBaseClass::_GetThisMessageMap, \
                                               &_messageEntries[0]};             \
         return &messageMap;                                                     \
     }
 
 // The first entry of the chain that takes nMessage with code nCode from
 // control nID; null when none does.
-AFX_CORE_API const AFX_MSGMAP_ENTRY* AFXAPI AfxFindMessageEntry(const AFX_MSGMAP* pMap, UINT nMessage, UINT nCode,
+_AFX_CORE_API const _AFX_MSGMAP_ENTRY* AFXAPI _AfxFindMessageEntry(const _AFX_MSGMAP* pMap, UINT nMessage, UINT nCode,
                                                                 UINT nID);
 
 // ---------------------------------------------------------------------------
 // Command targets
 
-class AFX_CORE_CLASS CCmdTarget : public CObject {
+class _AFX_CORE_CLASS CCmdTarget : public CObject {
     DECLARE_DYNAMIC(CCmdTarget)
 
 public:
@@ -130,7 +129,7 @@ public:
     // Calls the handler of command nID (nCode: the notification code, with
     // the message in the high word for anything but WM_COMMAND). TRUE when a
     // handler took it.
-    virtual BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo);
+    virtual BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, _AFX_CMDHANDLERINFO* pHandlerInfo);
 
     // The hourglass while work is done; calls nest, per thread.
     void BeginWaitCursor();
@@ -138,29 +137,29 @@ public:
     void RestoreWaitCursor();
 
 protected:
-    static const AFX_MSGMAP* PASCAL GetThisMessageMap();
-    virtual const AFX_MSGMAP* GetMessageMap() const;
+    static const _AFX_MSGMAP* PASCAL _GetThisMessageMap();
+    virtual const _AFX_MSGMAP* _GetMessageMap() const;
 };
 
 // ---------------------------------------------------------------------------
 // Windows
 
-// m_nFlags
-#define WF_MODALLOOP 0x0001       // a modal loop runs on the window
-#define WF_CONTINUEMODAL 0x0002   // and goes on
-#define WF_NCDESTROYED 0x0004     // the original procedure has seen WM_NCDESTROY
+// _m_nFlags
+#define _AFX_WF_MODALLOOP 0x0001       // a modal loop runs on the window
+#define _AFX_WF_CONTINUEMODAL 0x0002   // and goes on
+#define _AFX_WF_NCDESTROYED 0x0004     // the original procedure has seen WM_NCDESTROY
 
 // RunModalLoop flags
 #define MLF_SHOWONIDLE 0x0001     // show the window when the loop first idles
 
-class AFX_CORE_CLASS CWnd : public CCmdTarget {
+class _AFX_CORE_CLASS CWnd : public CCmdTarget {
     DECLARE_DYNCREATE(CWnd)
 
 public:
     HWND m_hWnd;
-    UINT m_nFlags;
-    WNDPROC m_pfnSuper;    // the procedure the window had before the object took it over
-    int m_nModalResult;
+    UINT _m_nFlags;
+    WNDPROC _m_pfnSuper;    // the procedure the window had before the object took it over
+    int _m_nModalResult;
 
     // Insert-after values for SetWindowPos.
     static const CWnd wndTop;
@@ -287,7 +286,7 @@ public:
     virtual BOOL PreTranslateMessage(MSG* pMsg);
     // Offers the message to the objects of its target window and of that
     // window's parents (and owners), up to hWndStop; TRUE once one took it.
-    static BOOL PASCAL WalkPreTranslateTree(HWND hWndStop, MSG* pMsg);
+    static BOOL PASCAL _WalkPreTranslateTree(HWND hWndStop, MSG* pMsg);
     // Passes the message being handled (a child's notification to this
     // parent) back to the child's object. TRUE when the child handled it.
     static BOOL PASCAL ReflectLastMsg(HWND hWndChild, LRESULT* pResult = nullptr);
@@ -324,7 +323,7 @@ protected:
     virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
     BOOL ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
     // IsDialogMessage for keyboard and mouse messages.
-    BOOL PreTranslateInput(LPMSG lpMsg);
+    BOOL _PreTranslateInput(LPMSG lpMsg);
 
     // Handlers: each passes the message on to the window's own procedure.
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
@@ -357,16 +356,14 @@ protected:
     friend class CWndInternal;
 };
 
-// A window procedure that hands messages to the window's object.
-AFX_CORE_API LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);
 // The same for a known object: records the message for Default and
 // ReflectLastMsg, and finishes the object's window after WM_NCDESTROY.
-AFX_CORE_API LRESULT AFXAPI AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam = 0, LPARAM lParam = 0);
+_AFX_CORE_API LRESULT AFXAPI _AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam = 0, LPARAM lParam = 0);
 
 // The name of a window class with the given style, cursor, background and
 // icon, registered on first request. The text stays valid for the life of
 // the process; null when the class cannot be registered.
-AFX_CORE_API LPCTSTR AFXAPI AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor = nullptr,
+_AFX_CORE_API LPCTSTR AFXAPI AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor = nullptr,
                                                 HBRUSH hbrBackground = nullptr, HICON hIcon = nullptr);
 
 // ---------------------------------------------------------------------------
@@ -375,14 +372,14 @@ AFX_CORE_API LPCTSTR AFXAPI AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCurso
 // The context of one DoDataExchange run. A failing exchange calls Fail,
 // which puts the focus on the control last prepared; the exchange functions
 // do nothing more once it has failed, and UpdateData then returns FALSE.
-class AFX_CORE_CLASS CDataExchange {
+class _AFX_CORE_CLASS CDataExchange {
 public:
     BOOL m_bSaveAndValidate;   // TRUE: controls to members
     CWnd* m_pDlgWnd;
-    HWND m_hWndLastControl;
-    int m_idLastControl;
-    BOOL m_bEditLastControl;
-    BOOL m_bFailed;
+    HWND _m_hWndLastControl;
+    int _m_idLastControl;
+    BOOL _m_bEditLastControl;
+    BOOL _m_bFailed;
 
     CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate);
 
@@ -393,17 +390,17 @@ public:
 };
 
 // Subclasses control nIDC as rControl, unless rControl has a window already.
-AFX_CORE_API void AFXAPI DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl);
+_AFX_CORE_API void AFXAPI DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl);
 // A check box's state: BST_UNCHECKED, BST_CHECKED, BST_INDETERMINATE.
-AFX_CORE_API void AFXAPI DDX_Check(CDataExchange* pDX, int nIDC, int& value);
-AFX_CORE_API void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, CString& value);
+_AFX_CORE_API void AFXAPI DDX_Check(CDataExchange* pDX, int nIDC, int& value);
+_AFX_CORE_API void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, CString& value);
 // Numbers in decimal; text that is not one fails the exchange.
-AFX_CORE_API void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, int& value);
-AFX_CORE_API void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, UINT& value);
+_AFX_CORE_API void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, int& value);
+_AFX_CORE_API void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, UINT& value);
 // The selected index of a combo box (CB_ERR for none).
-AFX_CORE_API void AFXAPI DDX_CBIndex(CDataExchange* pDX, int nIDC, int& index);
+_AFX_CORE_API void AFXAPI DDX_CBIndex(CDataExchange* pDX, int nIDC, int& index);
 
-class AFX_CORE_CLASS CDialog : public CWnd {
+class _AFX_CORE_CLASS CDialog : public CWnd {
     DECLARE_DYNAMIC(CDialog)
 
 public:
@@ -426,8 +423,8 @@ public:
     // Dialog keys (Tab, Enter, Esc, mnemonics) for the dialog's controls.
     BOOL PreTranslateMessage(MSG* pMsg) override;
 
-    LPCTSTR m_lpszTemplateName;
-    CWnd* m_pParentWnd;
+    LPCTSTR _m_lpszTemplateName;
+    CWnd* _m_pParentWnd;
 
 protected:
     CDialog();
@@ -443,7 +440,7 @@ protected:
 // ---------------------------------------------------------------------------
 // Standard controls
 
-class AFX_CORE_CLASS CStatic : public CWnd {
+class _AFX_CORE_CLASS CStatic : public CWnd {
     DECLARE_DYNAMIC(CStatic)
 
 public:
@@ -458,7 +455,7 @@ protected:
     BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
 };
 
-class AFX_CORE_CLASS CComboBox : public CWnd {
+class _AFX_CORE_CLASS CComboBox : public CWnd {
     DECLARE_DYNAMIC(CComboBox)
 
 public:
@@ -481,7 +478,7 @@ public:
 
 // The thread that runs the message pump. The framework has one: the
 // application object.
-class AFX_CORE_CLASS CWinThread : public CCmdTarget {
+class _AFX_CORE_CLASS CWinThread : public CCmdTarget {
     DECLARE_DYNAMIC(CWinThread)
 
 public:
@@ -490,7 +487,7 @@ public:
 
     CWnd* m_pMainWnd;
     DWORD m_nThreadID;
-    MSG m_msgCur;
+    MSG _m_msgCur;
 
     virtual BOOL InitInstance();
     // The message pump: idles when the queue is empty, pre-translates and
@@ -515,7 +512,7 @@ private:
 
 // The one application object, constructed (usually as a global) before
 // AfxWinMain runs it.
-class AFX_CORE_CLASS CWinApp : public CWinThread {
+class _AFX_CORE_CLASS CWinApp : public CWinThread {
     DECLARE_DYNAMIC(CWinApp)
 
 public:
@@ -527,26 +524,17 @@ public:
     LPTSTR m_lpCmdLine;
     int m_nCmdShow;
 
-    virtual BOOL InitApplication();
+    virtual BOOL _InitApplication();
 
 private:
     CString m_strAppName;   // what m_pszAppName points at
 };
 
-AFX_CORE_API CWinApp* AFXAPI AfxGetApp();
+_AFX_CORE_API CWinApp* AFXAPI AfxGetApp();
 // The application's thread object when called on its thread, else null.
-AFX_CORE_API CWinThread* AFXAPI AfxGetThread();
-AFX_CORE_API CWnd* AFXAPI AfxGetMainWnd();
+_AFX_CORE_API CWinThread* AFXAPI AfxGetThread();
+_AFX_CORE_API CWnd* AFXAPI AfxGetMainWnd();
 // Records the start-up arguments in the application object.
-AFX_CORE_API BOOL AFXAPI AfxWinInit(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPTSTR lpCmdLine, int nCmdShow);
-// A program's start: InitApplication, InitInstance, then Run; the result is
-// the exit code (-1 without an application object).
-AFX_CORE_API int AFXAPI AfxWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPTSTR lpCmdLine, int nCmdShow);
-// The calling thread's pre-translation: the application's
-// PreTranslateMessage on its thread, else the walk up the window tree.
-AFX_CORE_API BOOL AFXAPI AfxPreTranslateMessage(MSG* pMsg);
-// One message of the calling thread, pre-translated and dispatched; FALSE
-// on WM_QUIT, which is posted again.
-AFX_CORE_API BOOL AFXAPI AfxPumpMessage();
+_AFX_CORE_API BOOL AFXAPI AfxWinInit(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPTSTR lpCmdLine, int nCmdShow);
 
 #include "afxmsg_.h"

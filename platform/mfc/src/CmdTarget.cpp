@@ -8,27 +8,27 @@ CCmdTarget::CCmdTarget() = default;
 
 CCmdTarget::~CCmdTarget() = default;
 
-const AFX_MSGMAP* PASCAL CCmdTarget::GetThisMessageMap()
+const _AFX_MSGMAP* PASCAL CCmdTarget::_GetThisMessageMap()
 {
-    static const AFX_MSGMAP_ENTRY entries[] = {{0, 0, 0, 0, AfxSig_end, nullptr}};
-    static const AFX_MSGMAP messageMap = {nullptr, &entries[0]};
+    static const _AFX_MSGMAP_ENTRY entries[] = {{0, 0, 0, 0, _AfxSig_end, nullptr}};
+    static const _AFX_MSGMAP messageMap = {nullptr, &entries[0]};
     return &messageMap;
 }
 
-const AFX_MSGMAP* CCmdTarget::GetMessageMap() const
+const _AFX_MSGMAP* CCmdTarget::_GetMessageMap() const
 {
-    return GetThisMessageMap();
+    return _GetThisMessageMap();
 }
 
-const AFX_MSGMAP_ENTRY* AFXAPI AfxFindMessageEntry(const AFX_MSGMAP* pMap, UINT nMessage, UINT nCode, UINT nID)
+const _AFX_MSGMAP_ENTRY* AFXAPI _AfxFindMessageEntry(const _AFX_MSGMAP* pMap, UINT nMessage, UINT nCode, UINT nID)
 {
     while (pMap) {
-        for (const AFX_MSGMAP_ENTRY* pEntry = pMap->lpEntries; pEntry && pEntry->nSig != AfxSig_end; ++pEntry) {
+        for (const _AFX_MSGMAP_ENTRY* pEntry = pMap->lpEntries; pEntry && pEntry->nSig != _AfxSig_end; ++pEntry) {
             if (pEntry->nMessage == nMessage && pEntry->nCode == nCode && nID >= pEntry->nID &&
                 nID <= pEntry->nLastID)
                 return pEntry;
         }
-        const AFX_MSGMAP* pBase = pMap->pfnGetBaseMap ? pMap->pfnGetBaseMap() : nullptr;
+        const _AFX_MSGMAP* pBase = pMap->pfnGetBaseMap ? pMap->pfnGetBaseMap() : nullptr;
         // A class named as its own base would loop for ever.
         if (pBase == pMap)
             break;
@@ -39,10 +39,10 @@ const AFX_MSGMAP_ENTRY* AFXAPI AfxFindMessageEntry(const AFX_MSGMAP* pMap, UINT 
 
 // Entries keep notification codes in 16 bits, so the code is compared in
 // its low word.
-BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
+BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, void* pExtra, _AFX_CMDHANDLERINFO* pHandlerInfo)
 {
     const UINT nMessage = HIWORD(nCode) ? HIWORD(nCode) : WM_COMMAND;
-    const AFX_MSGMAP_ENTRY* pEntry = AfxFindMessageEntry(GetMessageMap(), nMessage, LOWORD(nCode), nID);
+    const _AFX_MSGMAP_ENTRY* pEntry = _AfxFindMessageEntry(_GetMessageMap(), nMessage, LOWORD(nCode), nID);
     if (!pEntry)
         return FALSE;
     if (pHandlerInfo) {
@@ -50,14 +50,14 @@ BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO*
         pHandlerInfo->pmf = pEntry->pfn;
         return TRUE;
     }
-    AFX_NOTIFY* pNotify = static_cast<AFX_NOTIFY*>(pExtra);
+    _AFX_NOTIFY* pNotify = static_cast<_AFX_NOTIFY*>(pExtra);
     switch (pEntry->nSig) {
-    case AfxSigCmd_v:
+    case _AfxSigCmd_v:
         (this->*pEntry->pfn)();
         return TRUE;
-    case AfxSigCmd_b:
+    case _AfxSigCmd_b:
         return (this->*reinterpret_cast<BOOL (CCmdTarget::*)()>(pEntry->pfn))();
-    case AfxSigNotify_v:
+    case _AfxSigNotify_v:
         if (!pNotify)
             return FALSE;
         (this->*reinterpret_cast<void (CCmdTarget::*)(NMHDR*, LRESULT*)>(pEntry->pfn))(pNotify->pNMHDR,

@@ -21,14 +21,14 @@ HMODULE moduleAt(const void* address)
 void claimClasses(AFX_EXTENSION_MODULE& state, HMODULE hModule)
 {
     CAfxGlobalsLock lock;
-    CRuntimeClass** link = &AfxProcessState().m_pClassList;
+    CRuntimeClass** link = &AfxProcessState()._m_pClassList;
     while (CRuntimeClass* c = *link) {
         if (moduleAt(c) != hModule) {
-            link = &c->m_pNextClass;
+            link = &c->_pNextClass;
             continue;
         }
-        *link = c->m_pNextClass;
-        c->m_pNextClass = state.pFirstSharedClass;
+        *link = c->_pNextClass;
+        c->_pNextClass = state.pFirstSharedClass;
         state.pFirstSharedClass = c;
     }
 }
@@ -36,8 +36,8 @@ void claimClasses(AFX_EXTENSION_MODULE& state, HMODULE hModule)
 CDynLinkLibrary* firstLibraryOf(HMODULE hModule, BOOL bAll)
 {
     CAfxGlobalsLock lock;
-    for (CDynLinkLibrary* library = AfxProcessState().m_pLibraryList; library; library = library->m_pNextDLL) {
-        if (bAll || library->m_hModule == hModule)
+    for (CDynLinkLibrary* library = AfxProcessState()._m_pLibraryList; library; library = library->_m_pNextDLL) {
+        if (bAll || library->_m_hModule == hModule)
             return library;
     }
     return nullptr;
@@ -47,8 +47,8 @@ void join(CDynLinkLibrary* library)
 {
     CAfxGlobalsLock lock;
     AFX_MODULE_STATE& state = AfxProcessState();
-    library->m_pNextDLL = state.m_pLibraryList;
-    state.m_pLibraryList = library;
+    library->_m_pNextDLL = state._m_pLibraryList;
+    state._m_pLibraryList = library;
 }
 
 } // namespace
@@ -82,17 +82,17 @@ void AFXAPI AfxTermExtensionModule(AFX_EXTENSION_MODULE& state, BOOL bAll)
 IMPLEMENT_DYNAMIC(CDynLinkLibrary, CCmdTarget)
 
 CDynLinkLibrary::CDynLinkLibrary(AFX_EXTENSION_MODULE& state, BOOL bSystem)
-    : m_hModule(state.hModule),
-      m_hResource(state.hResource),
-      m_pClassList(state.pFirstSharedClass),
-      m_bSystem(bSystem),
-      m_pNextDLL(nullptr)
+    : _m_hModule(state.hModule),
+      _m_hResource(state.hResource),
+      _m_pClassList(state.pFirstSharedClass),
+      _m_bSystem(bSystem),
+      _m_pNextDLL(nullptr)
 {
     join(this);
 }
 
 CDynLinkLibrary::CDynLinkLibrary(HINSTANCE hModule, HINSTANCE hResource)
-    : m_hModule(hModule), m_hResource(hResource), m_pClassList(nullptr), m_bSystem(FALSE), m_pNextDLL(nullptr)
+    : _m_hModule(hModule), _m_hResource(hResource), _m_pClassList(nullptr), _m_bSystem(FALSE), _m_pNextDLL(nullptr)
 {
     join(this);
 }
@@ -100,19 +100,19 @@ CDynLinkLibrary::CDynLinkLibrary(HINSTANCE hModule, HINSTANCE hResource)
 CDynLinkLibrary::~CDynLinkLibrary()
 {
     CAfxGlobalsLock lock;
-    AfxUnlink(AfxProcessState().m_pLibraryList, this, &CDynLinkLibrary::m_pNextDLL);
+    AfxUnlink(AfxProcessState()._m_pLibraryList, this, &CDynLinkLibrary::_m_pNextDLL);
 }
 
-extern "C" void AFX_CDECL AfxDiagFailNextExtensionInit(void)
+extern "C" void __cdecl AfxDiagFailNextExtensionInit(void)
 {
     InterlockedExchange(&failNextInit, 1);
 }
 
-extern "C" int AFX_CDECL AfxDiagGetLibraryCount(void)
+extern "C" int __cdecl AfxDiagGetLibraryCount(void)
 {
     CAfxGlobalsLock lock;
     int count = 0;
-    for (CDynLinkLibrary* library = AfxProcessState().m_pLibraryList; library; library = library->m_pNextDLL)
+    for (CDynLinkLibrary* library = AfxProcessState()._m_pLibraryList; library; library = library->_m_pNextDLL)
         ++count;
     return count;
 }

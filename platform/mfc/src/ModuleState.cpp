@@ -1,6 +1,7 @@
 // The application's module state: one per process, shared by the
 // application and every extension DLL, and its resource handles.
 #include "AfxGlobals.h"
+#include <afxdiag.h>
 
 namespace {
 
@@ -11,8 +12,8 @@ struct ProcessState {
     ProcessState() : module()
     {
         InitializeCriticalSection(&lock);
-        module.m_hCurrentInstanceHandle = GetModuleHandleW(nullptr);
-        module.m_hCurrentResourceHandle = module.m_hCurrentInstanceHandle;
+        module._m_hCurrentInstanceHandle = GetModuleHandleW(nullptr);
+        module._m_hCurrentResourceHandle = module._m_hCurrentInstanceHandle;
     }
     // No destructor: modules unloaded after this one still withdraw their
     // classes, so the state must outlive every static object.
@@ -30,19 +31,19 @@ template <class Holds> HINSTANCE findResourceModule(Holds holds)
 {
     CAfxGlobalsLock lock;
     const AFX_MODULE_STATE& state = AfxProcessState();
-    if (holds(state.m_hCurrentResourceHandle))
-        return state.m_hCurrentResourceHandle;
-    for (CDynLinkLibrary* library = state.m_pLibraryList; library; library = library->m_pNextDLL) {
-        if (!library->m_bSystem && holds(library->m_hResource))
-            return library->m_hResource;
+    if (holds(state._m_hCurrentResourceHandle))
+        return state._m_hCurrentResourceHandle;
+    for (CDynLinkLibrary* library = state._m_pLibraryList; library; library = library->_m_pNextDLL) {
+        if (!library->_m_bSystem && holds(library->_m_hResource))
+            return library->_m_hResource;
     }
     if (holds(state.m_appLangDLL))
         return state.m_appLangDLL;
-    for (CDynLinkLibrary* library = state.m_pLibraryList; library; library = library->m_pNextDLL) {
-        if (library->m_bSystem && holds(library->m_hResource))
-            return library->m_hResource;
+    for (CDynLinkLibrary* library = state._m_pLibraryList; library; library = library->_m_pNextDLL) {
+        if (library->_m_bSystem && holds(library->_m_hResource))
+            return library->_m_hResource;
     }
-    return state.m_hCurrentResourceHandle;
+    return state._m_hCurrentResourceHandle;
 }
 
 } // namespace
@@ -74,17 +75,17 @@ AFX_MODULE_STATE* AFXAPI AfxGetAppModuleState()
 
 HINSTANCE AFXAPI AfxGetInstanceHandle()
 {
-    return AfxProcessState().m_hCurrentInstanceHandle;
+    return AfxProcessState()._m_hCurrentInstanceHandle;
 }
 
 HINSTANCE AFXAPI AfxGetResourceHandle()
 {
-    return AfxProcessState().m_hCurrentResourceHandle;
+    return AfxProcessState()._m_hCurrentResourceHandle;
 }
 
 void AFXAPI AfxSetResourceHandle(HINSTANCE hInstResource)
 {
-    AfxProcessState().m_hCurrentResourceHandle = hInstResource;
+    AfxProcessState()._m_hCurrentResourceHandle = hInstResource;
 }
 
 // A null module stands for "none" here: FindResource would take it for the

@@ -29,12 +29,12 @@ template <class Text> CRuntimeClass* findClass(Text lpszClassName)
         return nullptr;
     CAfxGlobalsLock lock;
     const AFX_MODULE_STATE& state = AfxProcessState();
-    for (CRuntimeClass* c = state.m_pClassList; c; c = c->m_pNextClass) {
+    for (CRuntimeClass* c = state._m_pClassList; c; c = c->_pNextClass) {
         if (sameName(c->m_lpszClassName, lpszClassName))
             return c;
     }
-    for (CDynLinkLibrary* library = state.m_pLibraryList; library; library = library->m_pNextDLL) {
-        for (CRuntimeClass* c = library->m_pClassList; c; c = c->m_pNextClass) {
+    for (CDynLinkLibrary* library = state._m_pLibraryList; library; library = library->_m_pNextDLL) {
+        for (CRuntimeClass* c = library->_m_pClassList; c; c = c->_pNextClass) {
             if (sameName(c->m_lpszClassName, lpszClassName))
                 return c;
         }
@@ -86,41 +86,41 @@ CObject* PASCAL CRuntimeClass::CreateObject(LPCWSTR lpszClassName)
     return createByName(lpszClassName);
 }
 
-AFX_CLASSINIT::AFX_CLASSINIT(CRuntimeClass* pNewClass) : m_pClass(pNewClass)
+_AFX_CLASSINIT::_AFX_CLASSINIT(CRuntimeClass* pNewClass) : m_pClass(pNewClass)
 {
     if (!pNewClass)
         return;
     CAfxGlobalsLock lock;
     AFX_MODULE_STATE& state = AfxProcessState();
     // Linking a class twice would close the list into a loop.
-    for (CRuntimeClass* c = state.m_pClassList; c; c = c->m_pNextClass) {
+    for (CRuntimeClass* c = state._m_pClassList; c; c = c->_pNextClass) {
         if (c == pNewClass)
             return;
     }
-    pNewClass->m_pNextClass = state.m_pClassList;
-    state.m_pClassList = pNewClass;
+    pNewClass->_pNextClass = state._m_pClassList;
+    state._m_pClassList = pNewClass;
 }
 
 // Normally an extension DLL's classes have left the chain with its
 // CDynLinkLibrary by now; this catches a DLL whose initialisation failed or
 // that never terminated, so that no list keeps a record of unloaded memory.
-AFX_CLASSINIT::~AFX_CLASSINIT()
+_AFX_CLASSINIT::~_AFX_CLASSINIT()
 {
     if (!m_pClass)
         return;
     CAfxGlobalsLock lock;
     AFX_MODULE_STATE& state = AfxProcessState();
-    AfxUnlink(state.m_pClassList, m_pClass, &CRuntimeClass::m_pNextClass);
+    AfxUnlink(state._m_pClassList, m_pClass, &CRuntimeClass::_pNextClass);
     // Libraries built on one record share their list: each head is checked,
     // and the class's own link is cut only after all of them.
-    for (CDynLinkLibrary* library = state.m_pLibraryList; library; library = library->m_pNextDLL)
-        AfxUnlink(library->m_pClassList, m_pClass, &CRuntimeClass::m_pNextClass);
-    m_pClass->m_pNextClass = nullptr;
+    for (CDynLinkLibrary* library = state._m_pLibraryList; library; library = library->_m_pNextDLL)
+        AfxUnlink(library->_m_pClassList, m_pClass, &CRuntimeClass::_pNextClass);
+    m_pClass->_pNextClass = nullptr;
 }
 
 CRuntimeClass CObject::classCObject = {
     "CObject", static_cast<int>(sizeof(CObject)), 0xFFFF, nullptr, &CObject::_GetBaseClass, nullptr};
-static const AFX_CLASSINIT afxClassInitCObject(&CObject::classCObject);
+static const _AFX_CLASSINIT afxClassInitCObject(&CObject::classCObject);
 
 CObject::CObject() = default;
 
@@ -131,7 +131,7 @@ CRuntimeClass* PASCAL CObject::_GetBaseClass()
     return nullptr;
 }
 
-CRuntimeClass* PASCAL CObject::GetThisClass()
+CRuntimeClass* PASCAL CObject::_GetThisClass()
 {
     return &CObject::classCObject;
 }
@@ -151,7 +151,7 @@ BOOL CObject::IsSerializable() const
     return GetRuntimeClass()->m_wSchema != 0xFFFF;
 }
 
-CObject* AFXAPI AfxDynamicDownCast(CRuntimeClass* pClass, CObject* pObject)
+CObject* AFXAPI _AfxDynamicDownCast(CRuntimeClass* pClass, CObject* pObject)
 {
     return pObject && pObject->IsKindOf(pClass) ? pObject : nullptr;
 }

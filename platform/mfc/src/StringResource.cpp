@@ -9,6 +9,7 @@
 #include <wchar.h>
 
 #include <utility>
+#include <afxdiag.h>
 
 LPCWSTR AfxGetStringResource(HINSTANCE hModule, UINT nID, int* pnLength)
 {
@@ -68,7 +69,7 @@ void CString::FormatV(LPCWSTR pszFormat, va_list args)
     *this = std::move(result);
 }
 
-void AFX_CDECL CString::Format(LPCWSTR pszFormat, ...)
+void __cdecl CString::Format(LPCWSTR pszFormat, ...)
 {
     va_list args;
     va_start(args, pszFormat);
@@ -76,7 +77,7 @@ void AFX_CDECL CString::Format(LPCWSTR pszFormat, ...)
     va_end(args);
 }
 
-void AFX_CDECL CString::Format(UINT nFormatID, ...)
+void __cdecl CString::Format(UINT nFormatID, ...)
 {
     CString format;
     if (!format.LoadString(nFormatID)) {
@@ -89,7 +90,7 @@ void AFX_CDECL CString::Format(UINT nFormatID, ...)
     va_end(args);
 }
 
-void AFX_CDECL CString::AppendFormat(LPCWSTR pszFormat, ...)
+void __cdecl CString::AppendFormat(LPCWSTR pszFormat, ...)
 {
     CString more;
     va_list args;

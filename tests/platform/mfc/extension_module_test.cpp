@@ -17,7 +17,7 @@ AFX_EXTENSION_MODULE* recordOf(const LoadedModule& module)
 
 CDynLinkLibrary* firstLibrary()
 {
-    return AfxGetModuleState()->m_pLibraryList;
+    return AfxGetModuleState()->_m_pLibraryList;
 }
 
 TEST(ExtensionModule, LoadingJoinsTheChainAndUnloadingLeavesIt)
@@ -36,16 +36,16 @@ TEST(ExtensionModule, LoadingJoinsTheChainAndUnloadingLeavesIt)
 
         CDynLinkLibrary* library = firstLibrary();
         ASSERT_NE(library, nullptr);
-        EXPECT_EQ(library->m_hModule, a.handle());
-        EXPECT_EQ(library->m_hResource, a.handle());
-        EXPECT_EQ(library->m_pClassList, record->pFirstSharedClass);
-        EXPECT_FALSE(library->m_bSystem);
+        EXPECT_EQ(library->_m_hModule, a.handle());
+        EXPECT_EQ(library->_m_hResource, a.handle());
+        EXPECT_EQ(library->_m_pClassList, record->pFirstSharedClass);
+        EXPECT_FALSE(library->_m_bSystem);
         EXPECT_TRUE(library->IsKindOf(RUNTIME_CLASS(CDynLinkLibrary)));
 
         LoadedModule b(kExtensionB);
         ASSERT_TRUE(b.loaded());
         EXPECT_EQ(AfxDiagGetLibraryCount(), before + 2);
-        EXPECT_EQ(firstLibrary()->m_hModule, b.handle());
+        EXPECT_EQ(firstLibrary()->_m_hModule, b.handle());
         b.unload();
         EXPECT_EQ(AfxDiagGetLibraryCount(), before + 1);
         EXPECT_EQ(firstLibrary(), library);
@@ -108,8 +108,8 @@ TEST(ExtensionModule, TermDeletesTheLibrariesOfItsModuleOnlyOrAllOfThem)
 
     AfxTermExtensionModule(*recordOf(a));
     EXPECT_EQ(AfxDiagGetLibraryCount(), 2);
-    for (CDynLinkLibrary* library = firstLibrary(); library; library = library->m_pNextDLL)
-        EXPECT_NE(library->m_hModule, a.handle());
+    for (CDynLinkLibrary* library = firstLibrary(); library; library = library->_m_pNextDLL)
+        EXPECT_NE(library->_m_hModule, a.handle());
 
     AfxTermExtensionModule(*recordOf(b), TRUE);
     EXPECT_EQ(AfxDiagGetLibraryCount(), 0);

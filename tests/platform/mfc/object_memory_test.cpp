@@ -73,7 +73,7 @@ TEST_F(ExtensionAllocator, ObjectsAllocatedByTheDllAndDeletedHereReturnToIt)
     ASSERT_NE(block, nullptr);
     memset(block, 0xA5, 100);
     EXPECT_EQ(liveBlocks(), base + 1);
-    AfxFreeOwned(block);
+    CObject::operator delete(block);
     EXPECT_EQ(liveBlocks(), base);
 }
 
@@ -95,13 +95,13 @@ TEST_F(ExtensionAllocator, WithoutMemoryNoConstructorRuns)
 
 TEST(ObjectMemory, AbsurdSizesAreRefusedAndNullIsIgnored)
 {
-    EXPECT_EQ(AfxAllocateOwned(static_cast<size_t>(-1)), nullptr);
-    EXPECT_EQ(AfxAllocateOwned(static_cast<size_t>(-1) - AFX_OWNED_HEADER + 1), nullptr);
-    EXPECT_EQ(AfxAllocateOwned((static_cast<size_t>(-1) >> 1) - 15), nullptr);   // half the address space
-    AfxFreeOwned(nullptr);
-    void* block = AfxAllocateOwned(0);
+    EXPECT_EQ(CObject::operator new(static_cast<size_t>(-1)), nullptr);
+    EXPECT_EQ(CObject::operator new(static_cast<size_t>(-1) - 7), nullptr);   // no room for the owner
+    EXPECT_EQ(CObject::operator new((static_cast<size_t>(-1) >> 1) - 15), nullptr);   // half the address space
+    CObject::operator delete(nullptr);
+    void* block = CObject::operator new(0);
     EXPECT_NE(block, nullptr);
-    AfxFreeOwned(block);
+    CObject::operator delete(block);
 }
 
 class CPlaced : public CObject {

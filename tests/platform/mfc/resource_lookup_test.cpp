@@ -6,6 +6,7 @@
 #include "ModuleTestSupport.h"
 
 #include <gtest/gtest.h>
+#include <afxdiag.h>
 
 namespace {
 
@@ -32,8 +33,8 @@ TEST(ResourceLookup, DefaultsAreTheApplicationsModule)
     EXPECT_EQ(AfxGetModuleState(), AfxGetAppModuleState());
     EXPECT_EQ(AfxGetInstanceHandle(), exe);
     EXPECT_EQ(AfxGetResourceHandle(), exe);
-    EXPECT_EQ(AfxGetModuleState()->m_hCurrentInstanceHandle, exe);
-    EXPECT_EQ(AfxGetModuleState()->m_hCurrentResourceHandle, exe);
+    EXPECT_EQ(AfxGetModuleState()->_m_hCurrentInstanceHandle, exe);
+    EXPECT_EQ(AfxGetModuleState()->_m_hCurrentResourceHandle, exe);
     EXPECT_EQ(AfxGetAppModuleState()->m_appLangDLL, nullptr);
     EXPECT_EQ(dataOwner(), exe);
 }
@@ -78,7 +79,7 @@ TEST(ResourceLookup, TheLanguageModuleComesAfterExtensionsAndBeforeSystemLibrari
     ASSERT_TRUE(a.loaded() && language.loaded() && system.loaded());
     AfxGetAppModuleState()->m_appLangDLL = language.handle();
     CDynLinkLibrary* systemLibrary = new CDynLinkLibrary(system.handle(), system.handle());
-    systemLibrary->m_bSystem = TRUE;
+    systemLibrary->_m_bSystem = TRUE;
 
     EXPECT_EQ(stringOwner(7001), a.handle());   // though the system library joined later
     EXPECT_EQ(stringOwner(7003), language.handle());

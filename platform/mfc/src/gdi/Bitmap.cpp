@@ -12,7 +12,7 @@ BOOL CBitmap::LoadBitmap(LPCTSTR lpszResourceName)
     if (!lpszResourceName)
         return FALSE;
     HINSTANCE hInst = AfxFindResourceHandle(lpszResourceName, RT_BITMAP);
-    return hInst ? AttachNew(::LoadBitmap(hInst, lpszResourceName)) : FALSE;
+    return hInst ? AfxAttachNewGdi(this, ::LoadBitmap(hInst, lpszResourceName)) : FALSE;
 }
 
 BOOL CBitmap::LoadBitmap(UINT nIDResource)
@@ -22,19 +22,19 @@ BOOL CBitmap::LoadBitmap(UINT nIDResource)
 
 BOOL CBitmap::CreateBitmap(int nWidth, int nHeight, UINT nPlanes, UINT nBitcount, const void* lpBits)
 {
-    return AttachNew(::CreateBitmap(nWidth, nHeight, nPlanes, nBitcount, lpBits));
+    return AfxAttachNewGdi(this, ::CreateBitmap(nWidth, nHeight, nPlanes, nBitcount, lpBits));
 }
 
 BOOL CBitmap::CreateBitmapIndirect(LPBITMAP lpBitmap)
 {
-    return lpBitmap ? AttachNew(::CreateBitmapIndirect(lpBitmap)) : FALSE;
+    return lpBitmap ? AfxAttachNewGdi(this, ::CreateBitmapIndirect(lpBitmap)) : FALSE;
 }
 
 BOOL CBitmap::CreateCompatibleBitmap(CDC* pDC, int nWidth, int nHeight)
 {
     if (!pDC || !pDC->m_hDC)
         return FALSE;
-    return AttachNew(::CreateCompatibleBitmap(pDC->m_hDC, nWidth, nHeight));
+    return AfxAttachNewGdi(this, ::CreateCompatibleBitmap(pDC->m_hDC, nWidth, nHeight));
 }
 
 int CBitmap::GetBitmap(BITMAP* pBitMap) const

@@ -19,24 +19,24 @@ CBrush* PASCAL CBrush::FromHandle(HBRUSH hBrush)
 
 BOOL CBrush::CreateSolidBrush(COLORREF crColor)
 {
-    return AttachNew(::CreateSolidBrush(crColor));
+    return AfxAttachNewGdi(this, ::CreateSolidBrush(crColor));
 }
 
 BOOL CBrush::CreatePatternBrush(CBitmap* pBitmap)
 {
     if (!pBitmap || !pBitmap->m_hObject)
         return FALSE;
-    return AttachNew(::CreatePatternBrush(static_cast<HBITMAP>(pBitmap->m_hObject)));
+    return AfxAttachNewGdi(this, ::CreatePatternBrush(static_cast<HBITMAP>(pBitmap->m_hObject)));
 }
 
 BOOL CBrush::CreateBrushIndirect(const LOGBRUSH* lpLogBrush)
 {
-    return lpLogBrush ? AttachNew(::CreateBrushIndirect(lpLogBrush)) : FALSE;
+    return lpLogBrush ? AfxAttachNewGdi(this, ::CreateBrushIndirect(lpLogBrush)) : FALSE;
 }
 
 BOOL CBrush::CreateSysColorBrush(int nIndex)
 {
-    return AttachNew(GetSysColorBrush(nIndex));
+    return AfxAttachNewGdi(this, GetSysColorBrush(nIndex));
 }
 
 int CBrush::GetLogBrush(LOGBRUSH* pLogBrush) const

@@ -2,6 +2,8 @@
 #include "HandleMaps.h"
 #include "../SafeHandle.h"
 
+#include <afxdiag.h>
+
 IMPLEMENT_DYNAMIC(CDC, CObject)
 
 CDC::~CDC()
@@ -118,4 +120,16 @@ BOOL CDC::RestoreDC(int nSavedDC)
 int CDC::GetDeviceCaps(int nIndex) const
 {
     return m_hAttribDC ? ::GetDeviceCaps(m_hAttribDC, nIndex) : 0;
+}
+
+// Reaches the printing flag, which the framework's printing code sets.
+class CDCInternal {
+public:
+    static void SetPrinting(CDC* pDC, BOOL bPrinting) { pDC->m_bPrinting = bPrinting; }
+};
+
+extern "C" void __cdecl AfxDiagSetPrinting(CDC* pDC, BOOL bPrinting)
+{
+    if (pDC)
+        CDCInternal::SetPrinting(pDC, bPrinting);
 }

@@ -118,24 +118,6 @@ COLORREF CDC::SetPixel(int x, int y, COLORREF crColor)
     return m_hDC ? ::SetPixel(m_hDC, x, y, crColor) : CLR_INVALID;
 }
 
-int CDC::SetDIBitsToDevice(int x, int y, DWORD nWidth, DWORD nHeight, int xSrc, int ySrc, UINT nStartScan,
-                           UINT nNumScans, const void* lpBits, const BITMAPINFO* lpbmi, UINT nColorUse)
-{
-    if (!m_hDC || !lpBits || !lpbmi)
-        return 0;
-    return ::SetDIBitsToDevice(m_hDC, x, y, nWidth, nHeight, xSrc, ySrc, nStartScan, nNumScans, lpBits, lpbmi,
-                               nColorUse);
-}
-
-int CDC::StretchDIBits(int x, int y, int nWidth, int nHeight, int xSrc, int ySrc, int nSrcWidth, int nSrcHeight,
-                       const void* lpBits, const BITMAPINFO* lpbmi, UINT nColorUse, DWORD dwRop)
-{
-    if (!m_hDC || !lpBits || !lpbmi)
-        return 0;
-    return ::StretchDIBits(m_hDC, x, y, nWidth, nHeight, xSrc, ySrc, nSrcWidth, nSrcHeight, lpBits, lpbmi,
-                           nColorUse, dwRop);
-}
-
 int CDC::GetClipBox(LPRECT lpRect) const
 {
     return m_hDC && lpRect ? ::GetClipBox(m_hDC, lpRect) : ERROR;

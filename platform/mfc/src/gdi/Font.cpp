@@ -11,14 +11,14 @@ CFont* PASCAL CFont::FromHandle(HFONT hFont)
 
 BOOL CFont::CreateFontIndirect(const LOGFONT* lpLogFont)
 {
-    return lpLogFont ? AttachNew(::CreateFontIndirect(lpLogFont)) : FALSE;
+    return lpLogFont ? AfxAttachNewGdi(this, ::CreateFontIndirect(lpLogFont)) : FALSE;
 }
 
 BOOL CFont::CreateFont(int nHeight, int nWidth, int nEscapement, int nOrientation, int nWeight, BYTE bItalic,
                        BYTE bUnderline, BYTE cStrikeOut, BYTE nCharSet, BYTE nOutPrecision, BYTE nClipPrecision,
                        BYTE nQuality, BYTE nPitchAndFamily, LPCTSTR lpszFacename)
 {
-    return AttachNew(::CreateFont(nHeight, nWidth, nEscapement, nOrientation, nWeight, bItalic, bUnderline,
+    return AfxAttachNewGdi(this, ::CreateFont(nHeight, nWidth, nEscapement, nOrientation, nWeight, bItalic, bUnderline,
                                   cStrikeOut, nCharSet, nOutPrecision, nClipPrecision, nQuality, nPitchAndFamily,
                                   lpszFacename));
 }

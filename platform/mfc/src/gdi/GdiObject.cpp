@@ -72,11 +72,11 @@ BOOL CGdiObject::DeleteObject()
     return ::DeleteObject(hObject);
 }
 
-BOOL CGdiObject::AttachNew(HGDIOBJ hObject)
+BOOL AfxAttachNewGdi(CGdiObject* pObject, HGDIOBJ hObject)
 {
     if (!hObject)
         return FALSE;
-    if (Attach(hObject))
+    if (pObject->Attach(hObject))
         return TRUE;
     if (!AfxIsSystemGdiObject(hObject))
         ::DeleteObject(hObject);
@@ -85,7 +85,7 @@ BOOL CGdiObject::AttachNew(HGDIOBJ hObject)
 
 BOOL CGdiObject::CreateStockObject(int nIndex)
 {
-    return AttachNew(GetStockObject(nIndex));
+    return AfxAttachNewGdi(this, GetStockObject(nIndex));
 }
 
 BOOL CGdiObject::UnrealizeObject()

@@ -232,7 +232,7 @@ void AfxFreeTempStorage()
     tempSlot.Free();
 }
 
-int AFX_CDECL AfxDiagGetTempGdiCount(void)
+int __cdecl AfxDiagGetTempGdiCount(void)
 {
     ThreadTemps* temps = existingTemps();
     return temps ? temps->gdi.temporaryCount() + temps->dcs.temporaryCount() : 0;

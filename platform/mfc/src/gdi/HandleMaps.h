@@ -23,6 +23,10 @@ CDC* AfxDCFromHandle(HDC hDC);
 void AfxDeleteTempGdiObjects();
 void AfxDeleteTempDCs();
 
+// Gives pObject a handle that a Create function just made; the handle is
+// deleted again when it cannot be attached.
+BOOL AfxAttachNewGdi(CGdiObject* pObject, HGDIOBJ hObject);
+
 // Stock objects and system colour brushes belong to the system: no wrapper
 // deletes them.
 bool AfxIsSystemGdiObject(HGDIOBJ hObject);

@@ -9,14 +9,14 @@ CPalette* PASCAL CPalette::FromHandle(HPALETTE hPalette)
 
 BOOL CPalette::CreatePalette(LPLOGPALETTE lpLogPalette)
 {
-    return lpLogPalette ? AttachNew(::CreatePalette(lpLogPalette)) : FALSE;
+    return lpLogPalette ? AfxAttachNewGdi(this, ::CreatePalette(lpLogPalette)) : FALSE;
 }
 
 BOOL CPalette::CreateHalftonePalette(CDC* pDC)
 {
     if (!pDC || !pDC->m_hDC)
         return FALSE;
-    return AttachNew(::CreateHalftonePalette(pDC->m_hDC));
+    return AfxAttachNewGdi(this, ::CreateHalftonePalette(pDC->m_hDC));
 }
 
 int CPalette::GetEntryCount() const

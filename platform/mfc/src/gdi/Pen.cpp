@@ -14,12 +14,12 @@ CPen* PASCAL CPen::FromHandle(HPEN hPen)
 
 BOOL CPen::CreatePen(int nPenStyle, int nWidth, COLORREF crColor)
 {
-    return AttachNew(::CreatePen(nPenStyle, nWidth, crColor));
+    return AfxAttachNewGdi(this, ::CreatePen(nPenStyle, nWidth, crColor));
 }
 
 BOOL CPen::CreatePenIndirect(LPLOGPEN lpLogPen)
 {
-    return lpLogPen ? AttachNew(::CreatePenIndirect(lpLogPen)) : FALSE;
+    return lpLogPen ? AfxAttachNewGdi(this, ::CreatePenIndirect(lpLogPen)) : FALSE;
 }
 
 int CPen::GetLogPen(LOGPEN* pLogPen) const

@@ -9,17 +9,17 @@ CRgn* PASCAL CRgn::FromHandle(HRGN hRgn)
 
 BOOL CRgn::CreateRectRgn(int x1, int y1, int x2, int y2)
 {
-    return AttachNew(::CreateRectRgn(x1, y1, x2, y2));
+    return AfxAttachNewGdi(this, ::CreateRectRgn(x1, y1, x2, y2));
 }
 
 BOOL CRgn::CreateRectRgnIndirect(LPCRECT lpRect)
 {
-    return lpRect ? AttachNew(::CreateRectRgnIndirect(lpRect)) : FALSE;
+    return lpRect ? AfxAttachNewGdi(this, ::CreateRectRgnIndirect(lpRect)) : FALSE;
 }
 
 BOOL CRgn::CreateEllipticRgn(int x1, int y1, int x2, int y2)
 {
-    return AttachNew(::CreateEllipticRgn(x1, y1, x2, y2));
+    return AfxAttachNewGdi(this, ::CreateEllipticRgn(x1, y1, x2, y2));
 }
 
 int CRgn::CombineRgn(CRgn* pRgn1, CRgn* pRgn2, int nCombineMode)

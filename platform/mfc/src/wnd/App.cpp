@@ -3,6 +3,8 @@
 #include "WndInternal.h"
 #include "../AfxGlobals.h"
 
+#include <afxdiag.h>
+
 namespace {
 
 CWinApp* currentApp = nullptr;
@@ -26,7 +28,7 @@ CString moduleBaseName()
 IMPLEMENT_DYNAMIC(CWinThread, CCmdTarget)
 
 CWinThread::CWinThread()
-    : m_pMainWnd(nullptr), m_nThreadID(GetCurrentThreadId()), m_msgCur(), m_ptCursorLast(), m_nMsgLast(0)
+    : m_pMainWnd(nullptr), m_nThreadID(GetCurrentThreadId()), _m_msgCur(), m_ptCursorLast(), m_nMsgLast(0)
 {
 }
 
@@ -49,7 +51,7 @@ int CWinThread::Run()
         }
         if (!PumpMessage())
             return ExitInstance();
-        if (IsIdleMessage(&m_msgCur)) {
+        if (IsIdleMessage(&_m_msgCur)) {
             bIdle = true;
             lIdleCount = 0;
         }
@@ -61,7 +63,7 @@ BOOL CWinThread::PreTranslateMessage(MSG* pMsg)
     if (!pMsg || !pMsg->hwnd)
         return FALSE;
     CWnd* pMainWnd = GetMainWnd();
-    return CWnd::WalkPreTranslateTree(pMainWnd ? pMainWnd->m_hWnd : nullptr, pMsg);
+    return CWnd::_WalkPreTranslateTree(pMainWnd ? pMainWnd->m_hWnd : nullptr, pMsg);
 }
 
 BOOL CWinThread::OnIdle(LONG lCount)
@@ -78,7 +80,7 @@ BOOL CWinThread::IsIdleMessage(MSG* pMsg)
 
 int CWinThread::ExitInstance()
 {
-    return static_cast<int>(m_msgCur.wParam);
+    return static_cast<int>(_m_msgCur.wParam);
 }
 
 CWnd* CWinThread::GetMainWnd()
@@ -106,7 +108,7 @@ CWinApp::~CWinApp()
         currentApp = nullptr;
 }
 
-BOOL CWinApp::InitApplication()
+BOOL CWinApp::_InitApplication()
 {
     return TRUE;
 }
@@ -146,7 +148,7 @@ int AFXAPI AfxWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPTSTR lpCmd
     CWinApp* pApp = AfxGetApp();
     if (!pApp || !AfxWinInit(hInstance, hPrevInstance, lpCmdLine, nCmdShow))
         return -1;
-    if (!pApp->InitApplication() || !pApp->InitInstance()) {
+    if (!pApp->_InitApplication() || !pApp->InitInstance()) {
         if (pApp->m_pMainWnd)
             pApp->m_pMainWnd->DestroyWindow();
         return pApp->ExitInstance();

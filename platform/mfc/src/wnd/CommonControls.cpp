@@ -1,6 +1,7 @@
 // Tooltips and the extended combo box, and registering the common-control
 // classes before their first window.
 #include "WndInternal.h"
+#include <afxdiag.h>
 
 namespace {
 

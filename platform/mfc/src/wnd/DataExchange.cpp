@@ -10,7 +10,7 @@ namespace {
 // has failed then) or the exchange failed earlier.
 HWND prepare(CDataExchange* pDX, int nIDC, bool bEdit)
 {
-    if (!pDX || pDX->m_bFailed)
+    if (!pDX || pDX->_m_bFailed)
         return nullptr;
     return bEdit ? pDX->PrepareEditCtrl(nIDC) : pDX->PrepareCtrl(nIDC);
 }
@@ -83,19 +83,19 @@ void exchangeNumber(CDataExchange* pDX, int nIDC, Number& value, bool bSigned, l
 CDataExchange::CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate)
     : m_bSaveAndValidate(bSaveAndValidate),
       m_pDlgWnd(pDlgWnd),
-      m_hWndLastControl(nullptr),
-      m_idLastControl(0),
-      m_bEditLastControl(FALSE),
-      m_bFailed(FALSE)
+      _m_hWndLastControl(nullptr),
+      _m_idLastControl(0),
+      _m_bEditLastControl(FALSE),
+      _m_bFailed(FALSE)
 {
 }
 
 HWND CDataExchange::PrepareCtrl(int nIDC)
 {
     HWND hWnd = m_pDlgWnd ? ::GetDlgItem(m_pDlgWnd->m_hWnd, nIDC) : nullptr;
-    m_idLastControl = nIDC;
-    m_hWndLastControl = hWnd;
-    m_bEditLastControl = FALSE;
+    _m_idLastControl = nIDC;
+    _m_hWndLastControl = hWnd;
+    _m_bEditLastControl = FALSE;
     if (!hWnd)
         Fail();
     return hWnd;
@@ -104,21 +104,21 @@ HWND CDataExchange::PrepareCtrl(int nIDC)
 HWND CDataExchange::PrepareEditCtrl(int nIDC)
 {
     HWND hWnd = PrepareCtrl(nIDC);
-    m_bEditLastControl = hWnd != nullptr;
+    _m_bEditLastControl = hWnd != nullptr;
     return hWnd;
 }
 
 // While saving, the user is taken to the value that failed.
 void CDataExchange::Fail()
 {
-    if (m_bFailed)
+    if (_m_bFailed)
         return;
-    m_bFailed = TRUE;
-    if (!m_bSaveAndValidate || !m_hWndLastControl)
+    _m_bFailed = TRUE;
+    if (!m_bSaveAndValidate || !_m_hWndLastControl)
         return;
-    ::SetFocus(m_hWndLastControl);
-    if (m_bEditLastControl)
-        ::SendMessageW(m_hWndLastControl, EM_SETSEL, 0, -1);
+    ::SetFocus(_m_hWndLastControl);
+    if (_m_bEditLastControl)
+        ::SendMessageW(_m_hWndLastControl, EM_SETSEL, 0, -1);
 }
 
 BOOL CWnd::UpdateData(BOOL bSaveAndValidate)
@@ -127,7 +127,7 @@ BOOL CWnd::UpdateData(BOOL bSaveAndValidate)
         return FALSE;
     CDataExchange dx(this, bSaveAndValidate);
     DoDataExchange(&dx);
-    return !dx.m_bFailed;
+    return !dx._m_bFailed;
 }
 
 void CWnd::DoDataExchange(CDataExchange*)

@@ -31,17 +31,17 @@ BEGIN_MESSAGE_MAP(CDialog, CWnd)
     ON_COMMAND(IDCANCEL, &CDialog::OnCancel)
 END_MESSAGE_MAP()
 
-CDialog::CDialog() : m_lpszTemplateName(nullptr), m_pParentWnd(nullptr)
+CDialog::CDialog() : _m_lpszTemplateName(nullptr), _m_pParentWnd(nullptr)
 {
 }
 
 CDialog::CDialog(LPCTSTR lpszTemplateName, CWnd* pParentWnd)
-    : m_lpszTemplateName(lpszTemplateName), m_pParentWnd(pParentWnd)
+    : _m_lpszTemplateName(lpszTemplateName), _m_pParentWnd(pParentWnd)
 {
 }
 
 CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd)
-    : m_lpszTemplateName(MAKEINTRESOURCEW(nIDTemplate)), m_pParentWnd(pParentWnd)
+    : _m_lpszTemplateName(MAKEINTRESOURCEW(nIDTemplate)), _m_pParentWnd(pParentWnd)
 {
 }
 
@@ -51,29 +51,29 @@ CDialog::~CDialog() = default;
 // returns to it rather than to some other window.
 INT_PTR CDialog::DoModal()
 {
-    if (m_hWnd || !m_lpszTemplateName)
+    if (m_hWnd || !_m_lpszTemplateName)
         return -1;
     HINSTANCE hInstance = nullptr;
-    const DLGTEMPLATE* pTemplate = findTemplate(m_lpszTemplateName, &hInstance);
+    const DLGTEMPLATE* pTemplate = findTemplate(_m_lpszTemplateName, &hInstance);
     if (!pTemplate)
         return -1;
     AfxInitCommonControls(ICC_WIN95_CLASSES | ICC_USEREX_CLASSES);
 
-    HWND hOwner = AfxGetSafeOwnerHwnd(m_pParentWnd ? m_pParentWnd->m_hWnd : nullptr);
+    HWND hOwner = AfxGetSafeOwnerHwnd(_m_pParentWnd ? _m_pParentWnd->m_hWnd : nullptr);
     const bool bEnableOwner = hOwner && ::IsWindowEnabled(hOwner);
     if (bEnableOwner)
         ::EnableWindow(hOwner, FALSE);
 
-    m_nModalResult = -1;
-    m_nFlags |= WF_CONTINUEMODAL;
+    _m_nModalResult = -1;
+    _m_nFlags |= _AFX_WF_CONTINUEMODAL;
     CAfxWndCreator creator(this, nullptr);
     HWND hWnd = nullptr;
     if (creator.Hooked())
         hWnd = CreateDialogIndirectParamW(hInstance, pTemplate, hOwner, dialogProc, 0);
     // A dialog ended during OnInitDialog never enters the loop.
-    if (creator.Finish(hWnd) && (m_nFlags & WF_CONTINUEMODAL))
+    if (creator.Finish(hWnd) && (_m_nFlags & _AFX_WF_CONTINUEMODAL))
         RunModalLoop(MLF_SHOWONIDLE);
-    m_nFlags &= ~(WF_CONTINUEMODAL | WF_MODALLOOP);
+    _m_nFlags &= ~(_AFX_WF_CONTINUEMODAL | _AFX_WF_MODALLOOP);
 
     const bool bWasActive = m_hWnd && ::GetActiveWindow() == m_hWnd;
     if (bEnableOwner)
@@ -82,12 +82,12 @@ INT_PTR CDialog::DoModal()
         ::SetActiveWindow(hOwner);
     if (m_hWnd)
         DestroyWindow();
-    return m_nModalResult;
+    return _m_nModalResult;
 }
 
 void CDialog::EndDialog(int nResult)
 {
-    if (m_nFlags & (WF_MODALLOOP | WF_CONTINUEMODAL))
+    if (_m_nFlags & (_AFX_WF_MODALLOOP | _AFX_WF_CONTINUEMODAL))
         EndModalLoop(nResult);
     else if (m_hWnd)
         ::EndDialog(m_hWnd, nResult);
@@ -114,5 +114,5 @@ BOOL CDialog::PreTranslateMessage(MSG* pMsg)
 {
     if (!m_hWnd || !pMsg || (pMsg->hwnd != m_hWnd && !::IsChild(m_hWnd, pMsg->hwnd)))
         return FALSE;
-    return PreTranslateInput(pMsg);
+    return _PreTranslateInput(pMsg);
 }

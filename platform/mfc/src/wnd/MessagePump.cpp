@@ -5,6 +5,7 @@
 // modal loop that a handler starts cannot delete them under that handler;
 // they go when the outermost loop idles.
 #include "WndInternal.h"
+#include <afxdiag.h>
 
 namespace {
 
@@ -47,7 +48,7 @@ void AfxIdleDeleteTemps()
 MSG* AfxGetCurrentMessage()
 {
     if (CWinThread* pThread = AfxGetThread())
-        return &pThread->m_msgCur;
+        return &pThread->_m_msgCur;
     CAfxWndThreadState* state = AfxWndState();
     return state ? &state->msgCur : nullptr;
 }
@@ -75,7 +76,7 @@ BOOL AFXAPI AfxPreTranslateMessage(MSG* pMsg)
         return FALSE;
     if (CWinThread* pThread = AfxGetThread())
         return pThread->PreTranslateMessage(pMsg);
-    return pMsg->hwnd && CWnd::WalkPreTranslateTree(nullptr, pMsg);
+    return pMsg->hwnd && CWnd::_WalkPreTranslateTree(nullptr, pMsg);
 }
 
 BOOL AFXAPI AfxPumpMessage()
@@ -84,7 +85,7 @@ BOOL AFXAPI AfxPumpMessage()
     if (pThread) {
         if (pThread->PumpMessage())
             return TRUE;
-        PostQuitMessage(static_cast<int>(pThread->m_msgCur.wParam));
+        PostQuitMessage(static_cast<int>(pThread->_m_msgCur.wParam));
         return FALSE;
     }
     MSG local = {};
@@ -98,14 +99,14 @@ BOOL AFXAPI AfxPumpMessage()
 
 BOOL CWinThread::PumpMessage()
 {
-    return pumpInto(m_msgCur, this);
+    return pumpInto(_m_msgCur, this);
 }
 
 // The object must outlive its loop; the loop also ends when the window is
 // destroyed, which would otherwise leave it waiting for ever.
 int CWnd::RunModalLoop(DWORD dwFlags)
 {
-    m_nFlags |= WF_MODALLOOP | WF_CONTINUEMODAL;
+    _m_nFlags |= _AFX_WF_MODALLOOP | _AFX_WF_CONTINUEMODAL;
     bool bShowIdle = (dwFlags & MLF_SHOWONIDLE) && !(GetStyle() & WS_VISIBLE);
     bool bIdle = true;
     MSG peek;
@@ -120,27 +121,27 @@ int CWnd::RunModalLoop(DWORD dwFlags)
             bIdle = false;
         }
         if (!AfxPumpMessage()) {
-            m_nModalResult = -1;
+            _m_nModalResult = -1;
             break;
         }
         if (isIdleMessage(AfxGetCurrentMessage()))
             bIdle = true;
     }
-    m_nFlags &= ~(WF_MODALLOOP | WF_CONTINUEMODAL);
-    return m_nModalResult;
+    _m_nFlags &= ~(_AFX_WF_MODALLOOP | _AFX_WF_CONTINUEMODAL);
+    return _m_nModalResult;
 }
 
 BOOL CWnd::ContinueModal()
 {
-    return (m_nFlags & WF_CONTINUEMODAL) && m_hWnd;
+    return (_m_nFlags & _AFX_WF_CONTINUEMODAL) && m_hWnd;
 }
 
 // Posts a null message so that a loop waiting for one wakes up and ends.
 void CWnd::EndModalLoop(int nResult)
 {
-    m_nModalResult = nResult;
-    if (m_nFlags & WF_CONTINUEMODAL) {
-        m_nFlags &= ~WF_CONTINUEMODAL;
+    _m_nModalResult = nResult;
+    if (_m_nFlags & _AFX_WF_CONTINUEMODAL) {
+        _m_nFlags &= ~_AFX_WF_CONTINUEMODAL;
         PostMessage(WM_NULL);
     }
 }

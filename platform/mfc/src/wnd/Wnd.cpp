@@ -2,6 +2,7 @@
 // attaching and subclassing, creation and destruction.
 #include "WndInternal.h"
 #include "../SafeHandle.h"
+#include <afxdiag.h>
 
 IMPLEMENT_DYNCREATE(CWnd, CCmdTarget)
 
@@ -15,7 +16,7 @@ CWnd::CWnd() : CWnd(nullptr)
 }
 
 CWnd::CWnd(HWND hWnd)
-    : m_hWnd(hWnd), m_nFlags(0), m_pfnSuper(nullptr), m_nModalResult(-1)
+    : m_hWnd(hWnd), _m_nFlags(0), _m_pfnSuper(nullptr), _m_nModalResult(-1)
 {
 }
 
@@ -83,11 +84,11 @@ HWND CWnd::Detach()
         return nullptr;
     if (CAfxWndThreadState* state = AfxExistingWndState())
         state->windows.removePermanent(hWnd, this);
-    if (m_pfnSuper && reinterpret_cast<WNDPROC>(GetWindowLongPtrW(hWnd, GWLP_WNDPROC)) == AfxWndProc)
-        SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
-    m_pfnSuper = nullptr;
+    if (_m_pfnSuper && reinterpret_cast<WNDPROC>(GetWindowLongPtrW(hWnd, GWLP_WNDPROC)) == AfxWndProc)
+        SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(_m_pfnSuper));
+    _m_pfnSuper = nullptr;
     m_hWnd = nullptr;
-    m_nFlags &= ~WF_NCDESTROYED;
+    _m_nFlags &= ~_AFX_WF_NCDESTROYED;
     return hWnd;
 }
 
@@ -107,7 +108,7 @@ BOOL CWnd::SubclassWindow(HWND hWnd)
         return FALSE;
     }
     if (previous != AfxWndProc)
-        m_pfnSuper = previous;
+        _m_pfnSuper = previous;
     return TRUE;
 }
 

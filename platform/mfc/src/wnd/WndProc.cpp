@@ -2,6 +2,7 @@
 // creation hook that attaches an object to its window before the window's
 // first message.
 #include "WndInternal.h"
+#include <afxdiag.h>
 
 namespace {
 
@@ -70,10 +71,10 @@ LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam)
     CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
     if (!pWnd)
         return DefWindowProcW(hWnd, nMsg, wParam, lParam);
-    return AfxCallWndProc(pWnd, hWnd, nMsg, wParam, lParam);
+    return _AfxCallWndProc(pWnd, hWnd, nMsg, wParam, lParam);
 }
 
-LRESULT AFXAPI AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam)
+LRESULT AFXAPI _AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam)
 {
     if (!pWnd)
         return 0;
@@ -109,7 +110,7 @@ void CWndInternal::FinishIfAttached(HWND hWnd)
     CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
     if (!pWnd)
         return;
-    if (!(pWnd->m_nFlags & WF_NCDESTROYED))
+    if (!(pWnd->_m_nFlags & _AFX_WF_NCDESTROYED))
         pWnd->DefWindowProc(WM_NCDESTROY, 0, 0);
     FinishNcDestroy(pWnd);
 }

@@ -11,13 +11,13 @@ bool isCtlColor(UINT message)
 }
 
 // The key under which a message is found in a message map: every
-// WM_CTLCOLOR* message, reflected or not, under WM_CTLCOLOR.
+// _AFX_WM_CTLCOLOR* message, reflected or not, under _AFX_WM_CTLCOLOR.
 UINT mapKeyOf(UINT message)
 {
     if (isCtlColor(message))
-        return WM_CTLCOLOR;
-    if (message >= WM_REFLECT_BASE && isCtlColor(message - WM_REFLECT_BASE))
-        return WM_REFLECT_BASE + WM_CTLCOLOR;
+        return _AFX_WM_CTLCOLOR;
+    if (message >= _AFX_WM_REFLECT_BASE && isCtlColor(message - _AFX_WM_REFLECT_BASE))
+        return _AFX_WM_REFLECT_BASE + _AFX_WM_CTLCOLOR;
     return message;
 }
 
@@ -64,31 +64,31 @@ private:
     CWnd* m_pWnd;
 };
 
-template <class Handler> Handler handlerOf(const AFX_MSGMAP_ENTRY* pEntry)
+template <class Handler> Handler handlerOf(const _AFX_MSGMAP_ENTRY* pEntry)
 {
-    return reinterpret_cast<Handler>(static_cast<AFX_PMSGW>(pEntry->pfn));
+    return reinterpret_cast<Handler>(static_cast<_AFX_PMSGW>(pEntry->pfn));
 }
 
 // Unpacks the message's parameters for the entry's handler and calls it.
 // FALSE when the handler declined (a reflected colour handler without a
 // brush) or the entry cannot take the message.
-BOOL dispatch(CWnd* pWnd, const AFX_MSGMAP_ENTRY* pEntry, UINT message, WPARAM wParam, LPARAM lParam,
+BOOL dispatch(CWnd* pWnd, const _AFX_MSGMAP_ENTRY* pEntry, UINT message, WPARAM wParam, LPARAM lParam,
               LRESULT* pResult)
 {
     LRESULT result = 0;
     switch (pEntry->nSig) {
-    case AfxSig_vv:
-        (pWnd->*handlerOf<AFX_PMSGW>(pEntry))();
+    case _AfxSig_vv:
+        (pWnd->*handlerOf<_AFX_PMSGW>(pEntry))();
         break;
-    case AfxSig_is:
+    case _AfxSig_is:
         result = (pWnd->*handlerOf<int (CWnd::*)(LPCREATESTRUCT)>(pEntry))(reinterpret_cast<LPCREATESTRUCT>(lParam));
         break;
-    case AfxSig_bD: {
+    case _AfxSig_bD: {
         DCArgument dc(reinterpret_cast<HDC>(wParam));
         result = (pWnd->*handlerOf<BOOL (CWnd::*)(CDC*)>(pEntry))(dc.get());
         break;
     }
-    case AfxSig_hDWw: {
+    case _AfxSig_hDWw: {
         if (!isCtlColor(message))
             return FALSE;
         DCArgument dc(reinterpret_cast<HDC>(wParam));
@@ -98,43 +98,43 @@ BOOL dispatch(CWnd* pWnd, const AFX_MSGMAP_ENTRY* pEntry, UINT message, WPARAM w
         result = reinterpret_cast<LRESULT>(brush);
         break;
     }
-    case AfxSig_hDw: {
-        if (message < WM_REFLECT_BASE || !isCtlColor(message - WM_REFLECT_BASE))
+    case _AfxSig_hDw: {
+        if (message < _AFX_WM_REFLECT_BASE || !isCtlColor(message - _AFX_WM_REFLECT_BASE))
             return FALSE;
         DCArgument dc(reinterpret_cast<HDC>(wParam));
         HBRUSH brush = (pWnd->*handlerOf<HBRUSH (CWnd::*)(CDC*, UINT)>(pEntry))(
-            dc.get(), message - WM_REFLECT_BASE - WM_CTLCOLORMSGBOX);
+            dc.get(), message - _AFX_WM_REFLECT_BASE - WM_CTLCOLORMSGBOX);
         if (!brush)
             return FALSE;
         result = reinterpret_cast<LRESULT>(brush);
         break;
     }
-    case AfxSig_vwp:
+    case _AfxSig_vwp:
         (pWnd->*handlerOf<void (CWnd::*)(UINT, CPoint)>(pEntry))(static_cast<UINT>(wParam), CPoint(lParam));
         break;
-    case AfxSig_vW:
+    case _AfxSig_vW:
         (pWnd->*handlerOf<void (CWnd::*)(CWnd*)>(pEntry))(CWnd::FromHandle(reinterpret_cast<HWND>(wParam)));
         break;
-    case AfxSig_vwww:
+    case _AfxSig_vwww:
         (pWnd->*handlerOf<void (CWnd::*)(UINT, UINT, UINT)>(pEntry))(static_cast<UINT>(wParam), LOWORD(lParam),
                                                                      HIWORD(lParam));
         break;
-    case AfxSig_vwii:
+    case _AfxSig_vwii:
         (pWnd->*handlerOf<void (CWnd::*)(UINT, int, int)>(pEntry))(static_cast<UINT>(wParam), LOWORD(lParam),
                                                                    HIWORD(lParam));
         break;
-    case AfxSig_vw:
+    case _AfxSig_vw:
         (pWnd->*handlerOf<void (CWnd::*)(UINT_PTR)>(pEntry))(static_cast<UINT_PTR>(wParam));
         break;
-    case AfxSig_lwl:
+    case _AfxSig_lwl:
         result = (pWnd->*handlerOf<LRESULT (CWnd::*)(WPARAM, LPARAM)>(pEntry))(wParam, lParam);
         break;
-    case AfxSig_vOWNER:
+    case _AfxSig_vOWNER:
         (pWnd->*handlerOf<void (CWnd::*)(int, LPDRAWITEMSTRUCT)>(pEntry))(static_cast<int>(wParam),
                                                                         reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
         result = TRUE;
         break;
-    case AfxSig_vWl:
+    case _AfxSig_vWl:
         (pWnd->*handlerOf<void (CWnd::*)(CWnd*)>(pEntry))(CWnd::FromHandle(reinterpret_cast<HWND>(lParam)));
         break;
     default:
@@ -157,7 +157,7 @@ BOOL reflectToChild(HWND hWndChild, UINT message, WPARAM wParam, LPARAM lParam, 
 BOOL notifyThroughMap(CCmdTarget* pTarget, UINT nID, UINT nMessage, NMHDR* pNMHDR, LRESULT* pResult)
 {
     LRESULT ignored = 0;
-    AFX_NOTIFY notify = {pResult ? pResult : &ignored, pNMHDR};
+    _AFX_NOTIFY notify = {pResult ? pResult : &ignored, pNMHDR};
     return pTarget->OnCmdMsg(nID, MAKELONG(pNMHDR->code, nMessage), &notify, nullptr);
 }
 
@@ -185,7 +185,7 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
         handled = OnCommand(wParam, lParam);
     } else if (message == WM_NOTIFY) {
         handled = lParam && OnNotify(wParam, lParam, &result);
-    } else if (const AFX_MSGMAP_ENTRY* pEntry = AfxFindMessageEntry(GetMessageMap(), mapKeyOf(message), 0, 0)) {
+    } else if (const _AFX_MSGMAP_ENTRY* pEntry = _AfxFindMessageEntry(_GetMessageMap(), mapKeyOf(message), 0, 0)) {
         handled = dispatch(this, pEntry, message, wParam, lParam, &result);
     }
     if (handled && pResult)
@@ -196,9 +196,9 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
 LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_NCDESTROY)
-        m_nFlags |= WF_NCDESTROYED;
-    if (m_pfnSuper)
-        return CallWindowProcW(m_pfnSuper, m_hWnd, message, wParam, lParam);
+        _m_nFlags |= _AFX_WF_NCDESTROYED;
+    if (_m_pfnSuper)
+        return CallWindowProcW(_m_pfnSuper, m_hWnd, message, wParam, lParam);
     return ::DefWindowProcW(m_hWnd, message, wParam, lParam);
 }
 
@@ -246,7 +246,7 @@ BOOL CWnd::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pR
 BOOL CWnd::ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
     if (message == WM_COMMAND) {
-        if (!OnCmdMsg(0, MAKELONG(HIWORD(wParam), WM_REFLECT_BASE + WM_COMMAND), nullptr, nullptr))
+        if (!OnCmdMsg(0, MAKELONG(HIWORD(wParam), _AFX_WM_REFLECT_BASE + WM_COMMAND), nullptr, nullptr))
             return FALSE;
         if (pResult)
             *pResult = 0;
@@ -256,11 +256,11 @@ BOOL CWnd::ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
         NMHDR* pNMHDR = reinterpret_cast<NMHDR*>(lParam);
         if (!pNMHDR)
             return FALSE;
-        return notifyThroughMap(this, 0, WM_REFLECT_BASE + WM_NOTIFY, pNMHDR, pResult);
+        return notifyThroughMap(this, 0, _AFX_WM_REFLECT_BASE + WM_NOTIFY, pNMHDR, pResult);
     }
-    if (message >= WM_REFLECT_BASE)
+    if (message >= _AFX_WM_REFLECT_BASE)
         return FALSE;
-    return OnWndMsg(WM_REFLECT_BASE + message, wParam, lParam, pResult);
+    return OnWndMsg(_AFX_WM_REFLECT_BASE + message, wParam, lParam, pResult);
 }
 
 BOOL PASCAL CWnd::ReflectLastMsg(HWND hWndChild, LRESULT* pResult)
@@ -333,7 +333,7 @@ BOOL CWnd::PreTranslateMessage(MSG*)
     return FALSE;
 }
 
-BOOL PASCAL CWnd::WalkPreTranslateTree(HWND hWndStop, MSG* pMsg)
+BOOL PASCAL CWnd::_WalkPreTranslateTree(HWND hWndStop, MSG* pMsg)
 {
     if (!pMsg)
         return FALSE;
@@ -347,7 +347,7 @@ BOOL PASCAL CWnd::WalkPreTranslateTree(HWND hWndStop, MSG* pMsg)
     return FALSE;
 }
 
-BOOL CWnd::PreTranslateInput(LPMSG lpMsg)
+BOOL CWnd::_PreTranslateInput(LPMSG lpMsg)
 {
     if (!lpMsg)
         return FALSE;

@@ -67,19 +67,19 @@ void PASCAL CImageList::DeleteTempMap()
         state->imageLists.deleteTemporaries();
 }
 
-extern "C" int AFX_CDECL AfxDiagGetPermanentWindowCount(void)
+extern "C" int __cdecl AfxDiagGetPermanentWindowCount(void)
 {
     CAfxWndThreadState* state = AfxExistingWndState();
     return state ? state->windows.permanentCount() : 0;
 }
 
-extern "C" int AFX_CDECL AfxDiagGetTempWindowCount(void)
+extern "C" int __cdecl AfxDiagGetTempWindowCount(void)
 {
     CAfxWndThreadState* state = AfxExistingWndState();
     return state ? state->windows.temporaryCount() : 0;
 }
 
-extern "C" int AFX_CDECL AfxDiagGetTempImageListCount(void)
+extern "C" int __cdecl AfxDiagGetTempImageListCount(void)
 {
     CAfxWndThreadState* state = AfxExistingWndState();
     return state ? state->imageLists.temporaryCount() : 0;

@@ -20,30 +20,30 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE hInstance, DWORD reason, LPVOID)
     return TRUE;
 }
 
-long AFX_CDECL TestExt_GetLiveBlocks(void)
+long __cdecl TestExt_GetLiveBlocks(void)
 {
     return CountingAllocator_GetLiveBlocks();
 }
 
-void AFX_CDECL TestExt_FailAllocations(BOOL bFail)
+void __cdecl TestExt_FailAllocations(BOOL bFail)
 {
     CountingAllocator_Fail(bFail != FALSE);
 }
 
-AFX_EXTENSION_MODULE* AFX_CDECL TestExt_GetModuleRecord(void)
+AFX_EXTENSION_MODULE* __cdecl TestExt_GetModuleRecord(void)
 {
     return &extensionModule;
 }
 
-void* AFX_CDECL TestExt_AllocateOwned(size_t nSize)
+void* __cdecl TestExt_AllocateOwned(size_t nSize)
 {
-    return AfxAllocateOwned(nSize);
+    return CObject::operator new(nSize);
 }
 
-CDynLinkLibrary* AFX_CDECL TestExt_NewLibrary(HINSTANCE hResource, BOOL bSystem)
+CDynLinkLibrary* __cdecl TestExt_NewLibrary(HINSTANCE hResource, BOOL bSystem)
 {
     CDynLinkLibrary* library = new CDynLinkLibrary(hResource, hResource);
     if (library)
-        library->m_bSystem = bSystem;
+        library->_m_bSystem = bSystem;
     return library;
 }

@@ -20,12 +20,12 @@ CTestShape::~CTestShape()
     InterlockedDecrement(&liveShapes);
 }
 
-long AFX_CDECL TestExt_GetLiveShapes(void)
+long __cdecl TestExt_GetLiveShapes(void)
 {
     return liveShapes;
 }
 
-CObject* AFX_CDECL TestExt_NewCircle(void)
+CObject* __cdecl TestExt_NewCircle(void)
 {
     return new CTestCircle;
 }

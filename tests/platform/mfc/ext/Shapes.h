@@ -25,10 +25,10 @@ class AFX_EXT_CLASS CTestSquare : public CTestShape {
 
 extern "C" {
 // Shapes constructed and not yet destroyed.
-AFX_EXT_API long AFX_CDECL TestExt_GetLiveShapes(void);
+AFX_EXT_CLASS long __cdecl TestExt_GetLiveShapes(void);
 // A circle allocated by the DLL, null without memory.
-AFX_EXT_API CObject* AFX_CDECL TestExt_NewCircle(void);
+AFX_EXT_CLASS CObject* __cdecl TestExt_NewCircle(void);
 }
 
-typedef long(AFX_CDECL* PFN_TestExt_GetLiveShapes)(void);
-typedef CObject*(AFX_CDECL* PFN_TestExt_NewCircle)(void);
+typedef long(__cdecl* PFN_TestExt_GetLiveShapes)(void);
+typedef CObject*(__cdecl* PFN_TestExt_NewCircle)(void);

@@ -5,6 +5,7 @@
 #include <afxgdi.h>
 
 #include <gtest/gtest.h>
+#include <afxdiag.h>
 
 // A memory device context (owned by `dc`) with a top-down 32-bit DIB section
 // selected (owned by `bitmap`), filled white.

@@ -143,30 +143,6 @@ TEST_F(TempMapsCleared, LinesKeepTheCurrentPosition)
     canvas.dc.SelectObject(previous);
 }
 
-TEST_F(TempMapsCleared, DeviceIndependentBitsCopiedAndStretched)
-{
-    PixelCanvas canvas(10, 10);
-    ASSERT_TRUE(canvas.ready());
-    // 2 x 1, 32 bits: red, blue.
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = 2;
-    info.bmiHeader.biHeight = 1;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    const DWORD pixels[2] = {0x00FF0000, 0x000000FF};
-    EXPECT_EQ(1, canvas.dc.SetDIBitsToDevice(0, 0, 2, 1, 0, 0, 0, 1, pixels, &info, DIB_RGB_COLORS));
-    EXPECT_EQ(red, canvas.at(0, 0));
-    EXPECT_EQ(blue, canvas.at(1, 0));
-    canvas.dc.SetStretchBltMode(COLORONCOLOR);
-    EXPECT_NE(0, canvas.dc.StretchDIBits(0, 2, 4, 2, 0, 0, 2, 1, pixels, &info, DIB_RGB_COLORS, SRCCOPY));
-    EXPECT_EQ(5, canvas.count(red));
-    EXPECT_EQ(5, canvas.count(blue));
-    EXPECT_EQ(0, canvas.dc.SetDIBitsToDevice(0, 0, 2, 1, 0, 0, 0, 1, nullptr, &info, DIB_RGB_COLORS));
-    EXPECT_EQ(0, canvas.dc.StretchDIBits(0, 0, 2, 1, 0, 0, 2, 1, pixels, nullptr, DIB_RGB_COLORS, SRCCOPY));
-}
-
 TEST_F(TempMapsCleared, BadArgumentsAreRefusedQuietly)
 {
     PixelCanvas canvas(10, 10);

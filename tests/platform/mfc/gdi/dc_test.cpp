@@ -2,6 +2,8 @@
 // of the two contexts each operation uses.
 #include "GdiTestSupport.h"
 
+#include <afxdiag.h>
+
 namespace {
 
 // A wrapper whose output and attribute contexts are two 20 x 20 memory
@@ -326,6 +328,6 @@ TEST(DeviceContext, PrintingFlagIsTheCallersToSet)
 {
     CDC dc;
     EXPECT_FALSE(dc.IsPrinting());
-    dc.m_bPrinting = TRUE;
+    AfxDiagSetPrinting(&dc, TRUE);
     EXPECT_TRUE(dc.IsPrinting());
 }

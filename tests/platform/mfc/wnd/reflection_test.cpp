@@ -55,9 +55,9 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(CParentWnd, CWnd)
-    ON_STN_CLICKED(ID_LINK, &CParentWnd::OnLinkClicked)
-    ON_STN_CLICKED(ID_PLAIN, &CParentWnd::OnPlainClicked)
-    ON_STN_CLICKED(ID_PASSING, &CParentWnd::OnPassingClicked)
+    ON_CONTROL(STN_CLICKED, ID_LINK, &CParentWnd::OnLinkClicked)
+    ON_CONTROL(STN_CLICKED, ID_PLAIN, &CParentWnd::OnPlainClicked)
+    ON_CONTROL(STN_CLICKED, ID_PASSING, &CParentWnd::OnPassingClicked)
     ON_NOTIFY(NM_CLICK, ID_LINK, &CParentWnd::OnLinkNotify)
     ON_WM_CTLCOLOR()
     ON_MESSAGE(WM_TEST_REFLECT, &CParentWnd::OnTestReflect)
@@ -108,7 +108,7 @@ protected:
 BEGIN_MESSAGE_MAP(CPassingLink, CStatic)
     ON_CONTROL_REFLECT_EX(STN_CLICKED, &CPassingLink::OnClicked)
     ON_NOTIFY_REFLECT(NM_CLICK, &CPassingLink::OnNotifyClick)
-    ON_MESSAGE(WM_REFLECT_BASE + WM_TEST_REFLECT, &CPassingLink::OnReflectedTest)
+    ON_MESSAGE(_AFX_WM_REFLECT_BASE + WM_TEST_REFLECT, &CPassingLink::OnReflectedTest)
 END_MESSAGE_MAP()
 
 void click(HWND hWnd)
