@@ -34,13 +34,19 @@ CT_BigBitmap::~CT_BigBitmap()
 }
 
 // One class serves every object: the name is kept until the library unloads.
+// A class the system refuses leaves no name, and a later object tries again.
 void CT_BigBitmap::sv_RegisterClass()
 {
     if (spco_ClassName)
         return;
-    LPCTSTR name = AfxRegisterWndClass(CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS | CS_GLOBALCLASS);
-    if (name)
-        spco_ClassName = new CT_UString(name);
+    LPCTSTR name = nullptr;
+    try {
+        name = AfxRegisterWndClass(CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS | CS_GLOBALCLASS);
+    } catch (CResourceException* e) {
+        e->Delete();
+        return;
+    }
+    spco_ClassName = new CT_UString(name);
 }
 
 const CT_UString* CT_BigBitmap::spcco_GetClassName()
@@ -106,10 +112,17 @@ void CT_BigBitmap::DoDataExchange(CDataExchange* /*pDX*/)
 {
 }
 
+// Without a context to paint with, the picture stays undrawn until the
+// window is next invalidated.
 void CT_BigBitmap::OnPaint()
 {
-    CPaintDC dc(this);
-    OnDraw(&dc);
+    try {
+        CPaintDC dc(this);
+        OnDraw(&dc);
+    } catch (CResourceException* e) {
+        e->Delete();
+        ValidateRect(nullptr);
+    }
 }
 
 void CT_BigBitmap::OnDraw(CDC* pDC)

@@ -142,10 +142,15 @@ void CT_BigBitmap::v_RealizePalette(CDialog* pDialog)
 {
     if (!h_DIB || !pco_DocPalette)
         return;
-    CClientDC dc(pDialog);
-    CPalette* pOldPal = dc.SelectPalette(pco_DocPalette, TRUE);
-    if (pOldPal) {
-        dc.RealizePalette();
-        dc.SelectPalette(pOldPal, TRUE);
+    // Without a context there is nothing to realise the palette in.
+    try {
+        CClientDC dc(pDialog);
+        CPalette* pOldPal = dc.SelectPalette(pco_DocPalette, TRUE);
+        if (pOldPal) {
+            dc.RealizePalette();
+            dc.SelectPalette(pOldPal, TRUE);
+        }
+    } catch (CResourceException* e) {
+        e->Delete();
     }
 }

@@ -38,29 +38,35 @@ void CT_TransparentBitmap::v_SetBitmapID(UINT nBitmapID)
 // and brush), then the bitmap, the brush, and the painting last.
 void CT_TransparentBitmap::OnPaint()
 {
-    CPaintDC dc(this);
-    CRect client;
-    GetClientRect(&client);
-    CBrush shadow(::GetSysColor(COLOR_BTNSHADOW));
-    // A missing or broken picture paints nothing.
-    const BYTE* dib = pcn1_FindPicture(n_BitmapID);
-    if (!dib)
-        return;
-    const RECT whole = {0, 0, static_cast<int>(CT_DIBFormat::sn_Width(dib)),
-                        static_cast<int>(CT_DIBFormat::sn_Height(dib))};
-    CBitmap picture;
-    if (!picture.CreateCompatibleBitmap(&dc, whole.right, whole.bottom))
-        return;
-    CDC memory;
-    if (!memory.CreateCompatibleDC(&dc))
-        return;
-    // The objects selected before are not asked for: the context goes with
-    // bitmap and brush still in it.
-    memory.SelectObject(picture.m_hObject);
-    // What a run-length picture leaves out is background, as its white is.
-    memory.FillSolidRect(&whole, RGB(255, 255, 255));
-    i_CopyDIB(memory.m_hDC, whole, dib, whole);
-    memory.SelectObject(shadow.m_hObject);
-    memory.ExtFloodFill(0, 0, RGB(255, 255, 255), FLOODFILLSURFACE);
-    dc.BitBlt(client.left, client.top, whole.right, whole.bottom, &memory, 0, 0, SRCCOPY);
+    try {
+        CPaintDC dc(this);
+        CRect client;
+        GetClientRect(&client);
+        CBrush shadow(::GetSysColor(COLOR_BTNSHADOW));
+        // A missing or broken picture paints nothing.
+        const BYTE* dib = pcn1_FindPicture(n_BitmapID);
+        if (!dib)
+            return;
+        const RECT whole = {0, 0, static_cast<int>(CT_DIBFormat::sn_Width(dib)),
+                            static_cast<int>(CT_DIBFormat::sn_Height(dib))};
+        CBitmap picture;
+        if (!picture.CreateCompatibleBitmap(&dc, whole.right, whole.bottom))
+            return;
+        CDC memory;
+        if (!memory.CreateCompatibleDC(&dc))
+            return;
+        // The objects selected before are not asked for: the context goes with
+        // bitmap and brush still in it.
+        memory.SelectObject(picture.m_hObject);
+        // What a run-length picture leaves out is background, as its white is.
+        memory.FillSolidRect(&whole, RGB(255, 255, 255));
+        i_CopyDIB(memory.m_hDC, whole, dib, whole);
+        memory.SelectObject(shadow.m_hObject);
+        memory.ExtFloodFill(0, 0, RGB(255, 255, 255), FLOODFILLSURFACE);
+        dc.BitBlt(client.left, client.top, whole.right, whole.bottom, &memory, 0, 0, SRCCOPY);
+    } catch (CResourceException* e) {
+        // No context to paint with: undrawn until next invalidated.
+        e->Delete();
+        ValidateRect(nullptr);
+    }
 }

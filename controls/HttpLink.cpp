@@ -162,8 +162,13 @@ void CT_HttpLink::v_DrawFocusRect()
     } else {
         canvas = this;
     }
-    CClientDC dc(canvas);
-    dc.DrawFocusRect(&frame);
+    // Without a context the frame is not drawn (nor, later, taken away).
+    try {
+        CClientDC dc(canvas);
+        dc.DrawFocusRect(&frame);
+    } catch (CResourceException* e) {
+        e->Delete();
+    }
 }
 
 void CT_HttpLink::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
@@ -179,8 +184,13 @@ void CT_HttpLink::OnSize(UINT nType, int cx, int cy)
     const CRect tool(0, 0, cx, cy);
     co_ToolTip.SetToolRect(this, kToolID, &tool);
     if (co_URL.vn_GetLength() == 0) {
+        // A text that no memory holds leaves the link without a target.
         CString text;
-        GetWindowText(text);
+        try {
+            GetWindowText(text);
+        } catch (CMemoryException* e) {
+            e->Delete();
+        }
         co_URL.v_Set(static_cast<LPCTSTR>(text), kWholeText);
         co_ToolTip.UpdateTipText(co_URL.qcuz_Get(), this, kToolID);
     }

@@ -93,11 +93,18 @@ void CT_TextHttpLink::vv_AdjustSize()
 {
     if (!m_hWnd)
         return;
-    CClientDC dc(this);
-    CFont* previous = dc.SelectObject(&co_Font);
-    const CSize text = dc.GetTextExtent(co_URL.qcuz_Get(), static_cast<int>(co_URL.vn_GetLength()));
-    if (previous)
-        dc.SelectObject(previous);
+    CSize text;
+    try {
+        CClientDC dc(this);
+        CFont* previous = dc.SelectObject(&co_Font);
+        text = dc.GetTextExtent(co_URL.qcuz_Get(), static_cast<int>(co_URL.vn_GetLength()));
+        if (previous)
+            dc.SelectObject(previous);
+    } catch (CResourceException* e) {
+        // Nothing to measure with: the control keeps its size.
+        e->Delete();
+        return;
+    }
     CRect window;
     GetWindowRect(&window);
     SetWindowPos(nullptr, 0, 0, text.cx, window.Height(), SWP_NOMOVE);

@@ -154,11 +154,18 @@ void CT_AboutDialog::v_SetSmallPrintFont()
     ::ReleaseDC(desktop, dc);
 }
 
+// Without a context to paint with, the pictures stay undrawn until the
+// dialog is next invalidated.
 void CT_AboutDialog::OnPaint()
 {
-    CPaintDC dc(this);
-    if (pco_ProductBitmap)
-        pco_ProductBitmap->OnDraw(&dc);
-    if (pco_MakerBitmap)
-        pco_MakerBitmap->OnDraw(&dc);
+    try {
+        CPaintDC dc(this);
+        if (pco_ProductBitmap)
+            pco_ProductBitmap->OnDraw(&dc);
+        if (pco_MakerBitmap)
+            pco_MakerBitmap->OnDraw(&dc);
+    } catch (CResourceException* e) {
+        e->Delete();
+        ValidateRect(nullptr);
+    }
 }

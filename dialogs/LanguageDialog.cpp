@@ -62,7 +62,14 @@ void CT_LanguageDialog::sv_SetLangFilterProc(pf_LangFilterProc pf_Filter)
 void CT_LanguageDialog::DoDataExchange(CDataExchange* pDX)
 {
     CDialog::DoDataExchange(pDX);
-    DDX_Control(pDX, IDC_LANGUAGE_LIST, co_LanguageList);
+    // A template without the list (a damaged language module) fails the
+    // exchange as a refused value does: OK leaves the dialog open.
+    try {
+        DDX_Control(pDX, IDC_LANGUAGE_LIST, co_LanguageList);
+    } catch (CNotSupportedException* e) {
+        e->Delete();
+        pDX->Fail();
+    }
     if (!pDX->m_bSaveAndValidate)
         return;
     int i_Index = CB_ERR;

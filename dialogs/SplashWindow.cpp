@@ -145,12 +145,19 @@ int CT_SplashWindow::OnCreate(LPCREATESTRUCT lpCreateStruct)
     return sn_Timer ? 0 : -1;
 }
 
+// Without a context to paint with, the window stays undrawn until it is
+// next invalidated.
 void CT_SplashWindow::OnPaint()
 {
-    CPaintDC dc(this);
-    OnDraw(&dc);
-    if (so_Parameters.n_TextCount != 0)
-        v_DrawTexts(dc);
+    try {
+        CPaintDC dc(this);
+        OnDraw(&dc);
+        if (so_Parameters.n_TextCount != 0)
+            v_DrawTexts(dc);
+    } catch (CResourceException* e) {
+        e->Delete();
+        ValidateRect(nullptr);
+    }
 }
 
 // In the context's own text colour, over the picture.

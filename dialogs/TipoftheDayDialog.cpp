@@ -65,11 +65,22 @@ CT_TipoftheDayDialog::~CT_TipoftheDayDialog()
     }
 }
 
+// A template without one of the controls (a damaged language module), or a
+// tip that no memory holds, fails the exchange as a refused value does: OK
+// then leaves the dialog open, and Cancel keeps the values given.
 void CT_TipoftheDayDialog::DoDataExchange(CDataExchange* pDX)
 {
     CDialog::DoDataExchange(pDX);
-    DDX_Check(pDX, IDC_TIP_SHOW_AT_STARTUP, b_ShowAtStartup);
-    DDX_Text(pDX, IDC_TIP_TEXT, co_Tip);
+    try {
+        DDX_Check(pDX, IDC_TIP_SHOW_AT_STARTUP, b_ShowAtStartup);
+        DDX_Text(pDX, IDC_TIP_TEXT, co_Tip);
+    } catch (CNotSupportedException* e) {
+        e->Delete();
+        pDX->Fail();
+    } catch (CMemoryException* e) {
+        e->Delete();
+        pDX->Fail();
+    }
 }
 
 // A count of 0 stands for the whole 32-bit range, where the step wraps by itself.
@@ -96,7 +107,13 @@ void CT_TipoftheDayDialog::v_LoadNextTip()
             CT_LoadString::sv_LoadString(&text, range.h_Instance, range.n_FirstTip + n_Tip);
         } while (text.vn_GetLength() == 0 && n_Tip != 0);
     }
-    co_Tip = text.qcuz_Get();
+    // A tip that no memory holds shows as empty rather than as the one before.
+    try {
+        co_Tip = text.qcuz_Get();
+    } catch (CMemoryException* e) {
+        e->Delete();
+        co_Tip.Empty();
+    }
 }
 
 BOOL CT_TipoftheDayDialog::OnInitDialog()
@@ -122,9 +139,13 @@ CT_LogicalFont* CT_TipoftheDayDialog::pco_HireFont(unsigned percent, int bold, i
     CT_FontManager* manager = CT_FontManager::spco_GetFontManager();
     const CT_LogicalFont* system = manager->pcco_GetSystemDefaultFont();
     CT_LogicalFont* font = nullptr;
-    {
+    try {
         CClientDC dc(this);
         font = manager->pco_Hire(dc.m_hDC, &system->co_FaceName, 1, system->n_Size * percent / 100, bold, 0, 0, 0);
+    } catch (CResourceException* e) {
+        // No context to hire for: the control keeps its font.
+        e->Delete();
+        return nullptr;
     }
     if (font) {
         CWnd* control = GetDlgItem(nIDControl);

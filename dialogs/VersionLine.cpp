@@ -81,7 +81,13 @@ void v_LoadVersionLine(CT_UString* out, HINSTANCE module, unsigned id, const CT_
     }
     wchar_t number[16];
     swprintf(number, sizeof number / sizeof number[0], L" (%u)", build);
-    CString line(version.qcuz_Get(), static_cast<int>(version.vn_GetLength()));
-    line += number;
-    out->v_Set(static_cast<LPCWSTR>(line), static_cast<unsigned>(line.GetLength()));
+    // A line that no memory holds is left empty.
+    try {
+        CString line(version.qcuz_Get(), static_cast<int>(version.vn_GetLength()));
+        line += number;
+        out->v_Set(static_cast<LPCWSTR>(line), static_cast<unsigned>(line.GetLength()));
+    } catch (CMemoryException* e) {
+        e->Delete();
+        out->v_Set(L"", 0);
+    }
 }

@@ -229,6 +229,45 @@ TEST_F(AboutBox, TheColourCountChoosesTheProductPicture)
     }
 }
 
+HDC WINAPI noWindowContext(HWND)
+{
+    return nullptr;
+}
+
+HDC WINAPI noPaintContext(HWND, LPPAINTSTRUCT paint)
+{
+    *paint = PAINTSTRUCT{};
+    return nullptr;
+}
+
+// The system hands out window contexts until it has no more; the
+// framework's requests are refused in its place. The box then shows without
+// its palettes realised or its pictures painted, and with all of its texts.
+TEST_F(AboutBox, WithoutWindowContextsTheBoxStillShowsItsTexts)
+{
+    std::wstring expected, line = L"(not read)";
+    ASSERT_TRUE(show({[&](HWND box) { expected = windowText(GetDlgItem(box, IDC_ABOUT_VERSION)); }, pressOK}));
+    ASSERT_FALSE(expected.empty());
+
+    GdiCounter gdi({L"Dialogs.dll", L"MFC71U.DLL"});
+    const HMODULE framework = GetModuleHandleW(L"MFC71U.DLL");
+    ImportPatch noClientContext(framework, "USER32.dll", "GetDC", reinterpret_cast<void*>(noWindowContext));
+    ImportPatch noPainting(framework, "USER32.dll", "BeginPaint", reinterpret_cast<void*>(noPaintContext));
+    ASSERT_TRUE(noClientContext.ok() && noPainting.ok());
+    bool painted = true;
+    EXPECT_TRUE(show({[&](HWND box) {
+                          line = windowText(GetDlgItem(box, IDC_ABOUT_VERSION));
+                          InvalidateRect(box, nullptr, FALSE);
+                          UpdateWindow(box);
+                          painted = !GetUpdateRect(box, nullptr, FALSE);
+                      },
+                      pressOK}));
+    EXPECT_EQ(line, expected);
+    EXPECT_TRUE(painted) << "a box that could not paint is not asked again at once";
+    EXPECT_EQ(gdi.liveObjects(), 0u);
+    EXPECT_EQ(gdi.liveWindowDCs(), 0u);
+}
+
 // The box has no Cancel button: Esc and the close box cancel it.
 TEST_F(AboutBox, OKGivesTrueAndEscapeAndTheCloseBoxFalse)
 {

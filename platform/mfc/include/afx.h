@@ -170,5 +170,57 @@ _AFX_CORE_API CObject* AFXAPI _AfxDynamicDownCast(CRuntimeClass* pClass, CObject
     (static_cast<class_name*>(_AfxDynamicDownCast(RUNTIME_CLASS(class_name), object)))
 #define STATIC_DOWNCAST(class_name, object) (static_cast<class_name*>(object))
 
+// Exceptions: thrown by pointer, and ended by the handler that catches them
+// with Delete() (never with delete: an exception may be a static object).
+class _AFX_CORE_CLASS CException : public CObject {
+    DECLARE_DYNAMIC(CException)
+
+public:
+    CException();
+    // bAutoDelete: the object lives on the heap, and Delete frees it.
+    explicit CException(BOOL bAutoDelete);
+    ~CException() override;
+
+    void Delete();
+    // The text that describes the exception; FALSE (and an empty text) when
+    // there is none.
+    virtual BOOL GetErrorMessage(LPTSTR lpszError, UINT nMaxError, PUINT pnHelpContext = nullptr) const;
+
+protected:
+    BOOL _m_bAutoDelete;
+};
+
+// The framework's own exceptions, each with its text in this DLL.
+class _AFX_CORE_CLASS CSimpleException : public CException {
+    DECLARE_DYNAMIC(CSimpleException)
+
+public:
+    CSimpleException();
+    explicit CSimpleException(BOOL bAutoDelete);
+    ~CSimpleException() override;
+
+    BOOL GetErrorMessage(LPTSTR lpszError, UINT nMaxError, PUINT pnHelpContext = nullptr) const override;
+};
+
+class _AFX_CORE_CLASS CMemoryException : public CSimpleException {
+    DECLARE_DYNAMIC(CMemoryException)
+
+public:
+    CMemoryException();
+    ~CMemoryException() override;
+};
+
+class _AFX_CORE_CLASS CNotSupportedException : public CSimpleException {
+    DECLARE_DYNAMIC(CNotSupportedException)
+
+public:
+    CNotSupportedException();
+    ~CNotSupportedException() override;
+};
+
+// Out of memory: always the one static object, which needs none.
+[[noreturn]] _AFX_CORE_API void AFXAPI AfxThrowMemoryException();
+[[noreturn]] _AFX_CORE_API void AFXAPI AfxThrowNotSupportedException();
+
 #include "afxstat_.h"
 #include "afxstr.h"

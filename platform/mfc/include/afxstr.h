@@ -3,8 +3,9 @@
 // crosses modules, whichever module holds the CString object.
 //
 // Bad arguments are handled quietly: a null text counts as empty, positions
-// and counts are clipped to the text, and a request for more memory than is
-// available leaves the string as it was (GetBuffer then returns null).
+// and counts are clipped to the text. A string that cannot grow (no memory,
+// or a length beyond what an int counts) throws CMemoryException and is left
+// as it was.
 #pragma once
 
 #include <stdarg.h>
@@ -46,8 +47,7 @@ public:
     LPCWSTR GetString() const;
 
     // Direct access for writing. The buffer holds at least nMinBufLength
-    // characters plus a terminator and keeps the current text; null when
-    // there is no memory. ReleaseBuffer ends the access: with -1 the text
+    // characters plus a terminator and keeps the current text. ReleaseBuffer ends the access: with -1 the text
     // runs to the first terminator (within the buffer).
     LPWSTR GetBuffer();
     LPWSTR GetBuffer(int nMinBufLength);

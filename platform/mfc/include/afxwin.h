@@ -25,7 +25,7 @@ struct CCreateContext;
 // Message maps
 
 
-// The 16-bit colour message that stands for every WM_CTLCOLOR* message in a
+// The 16-bit colour message that stands for every _AFX_WM_CTLCOLOR* message in a
 // message map (with the control type as a parameter).
 #ifndef _AFX_WM_CTLCOLOR
 #define _AFX_WM_CTLCOLOR 0x0019
@@ -362,16 +362,37 @@ _AFX_CORE_API LRESULT AFXAPI _AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, W
 
 // The name of a window class with the given style, cursor, background and
 // icon, registered on first request. The text stays valid for the life of
-// the process; null when the class cannot be registered.
+// the process. Throws CResourceException when the class cannot be registered.
 _AFX_CORE_API LPCTSTR AFXAPI AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor = nullptr,
                                                 HBRUSH hbrBackground = nullptr, HICON hIcon = nullptr);
 
 // ---------------------------------------------------------------------------
 // Dialogs and dialog data exchange
 
+// A Windows resource (a device context, a window class) could not be had.
+class _AFX_CORE_CLASS CResourceException : public CSimpleException {
+    DECLARE_DYNAMIC(CResourceException)
+
+public:
+    CResourceException();
+    ~CResourceException() override;
+};
+
+// Stops an operation of the user's: thrown once the user knows why.
+class _AFX_CORE_CLASS CUserException : public CSimpleException {
+    DECLARE_DYNAMIC(CUserException)
+
+public:
+    CUserException();
+    ~CUserException() override;
+};
+
+[[noreturn]] _AFX_CORE_API void AFXAPI AfxThrowResourceException();
+[[noreturn]] _AFX_CORE_API void AFXAPI AfxThrowUserException();
+
 // The context of one DoDataExchange run. A failing exchange calls Fail,
-// which puts the focus on the control last prepared; the exchange functions
-// do nothing more once it has failed, and UpdateData then returns FALSE.
+// which puts the focus on the control last prepared and throws
+// CUserException; UpdateData catches it and returns FALSE.
 class _AFX_CORE_CLASS CDataExchange {
 public:
     BOOL m_bSaveAndValidate;   // TRUE: controls to members
@@ -379,14 +400,14 @@ public:
     HWND _m_hWndLastControl;
     int _m_idLastControl;
     BOOL _m_bEditLastControl;
-    BOOL _m_bFailed;
 
     CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate);
 
-    // Control nIDC of the dialog, or null (and the exchange failed).
+    // Control nIDC of the dialog. A dialog without it is asked for what it
+    // cannot do: throws CNotSupportedException.
     HWND PrepareCtrl(int nIDC);
     HWND PrepareEditCtrl(int nIDC);
-    void Fail();
+    [[noreturn]] void Fail();
 };
 
 // Subclasses control nIDC as rControl, unless rControl has a window already.
@@ -504,6 +525,9 @@ public:
     // Waits for, pre-translates and dispatches one message; FALSE on WM_QUIT.
     virtual BOOL PumpMessage();
     virtual CWnd* GetMainWnd();
+    // An exception that a message's handler let through: a window whose
+    // WM_PAINT failed is validated, a failed WM_CREATE answers -1.
+    virtual LRESULT ProcessWndProcException(CException* e, const MSG* pMsg);
 
 private:
     POINT m_ptCursorLast;

@@ -230,20 +230,21 @@ void CString::ReleaseBuffer(int nNewLength)
     SetLength(nNewLength < nCapacity ? nNewLength : nCapacity);
 }
 
-// Room for nCapacity characters and a terminator, keeping the text.
+// Room for nCapacity characters and a terminator, keeping the text; throws
+// CMemoryException, with the string as it was, when there is none.
 BOOL CString::Reserve(int nCapacity)
 {
     const int nOld = capacityOf(m_pszData);
     if (nCapacity <= nOld)
         return TRUE;
     if (nCapacity > kMaxLength)
-        return FALSE;
+        AfxThrowMemoryException();
     // Growing by half again keeps repeated appends linear.
     if (nOld > 0 && nOld <= kMaxLength / 3 * 2 && nOld + nOld / 2 > nCapacity)
         nCapacity = nOld + nOld / 2;
     auto* header = static_cast<Header*>(malloc(sizeof(Header) + (static_cast<size_t>(nCapacity) + 1) * sizeof(WCHAR)));
     if (!header)
-        return FALSE;
+        AfxThrowMemoryException();
     header->nDataLength = GetLength();
     header->nAllocLength = nCapacity;
     auto* text = reinterpret_cast<LPWSTR>(header + 1);
@@ -278,7 +279,7 @@ BOOL CString::Append(LPCWSTR pch, int nLength)
     if (nLength <= 0)
         return TRUE;
     if (nLength > kMaxLength - nOld)
-        return FALSE;
+        AfxThrowMemoryException();
     const auto address = reinterpret_cast<UINT_PTR>(pch);
     const auto text = reinterpret_cast<UINT_PTR>(m_pszData);
     const bool bOwnText = address >= text && address <= text + static_cast<UINT_PTR>(nOld) * sizeof(WCHAR);

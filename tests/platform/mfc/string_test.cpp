@@ -3,6 +3,8 @@
 #include <afx.h>
 #include <gtest/gtest.h>
 
+#include "ImportPatch.h"
+
 #include <limits.h>
 
 namespace {
@@ -169,11 +171,37 @@ TEST(String, AnEmptyStringsBufferIsItsOwn)
     EXPECT_STREQ(static_cast<LPCWSTR>(second), L"");
 }
 
-TEST(String, ImpossibleBuffersAreRefusedAndTheTextKept)
+void* __cdecl refuseMemory(size_t)
+{
+    return nullptr;
+}
+
+// Whether growing `text` with `grow` threw CMemoryException.
+template <class Grow> bool throwsMemoryException(CString& text, Grow grow)
+{
+    try {
+        grow(text);
+    } catch (CMemoryException* e) {
+        e->Delete();
+        return true;
+    }
+    return false;
+}
+
+TEST(String, ImpossibleBuffersThrowAndTheTextIsKept)
 {
     CString text(L"abc");
-    EXPECT_EQ(text.GetBuffer(INT_MAX), nullptr);
-    EXPECT_EQ(text.GetBufferSetLength(INT_MAX - 1), nullptr);
+    EXPECT_TRUE(throwsMemoryException(text, [](CString& s) { s.GetBuffer(INT_MAX); }));
+    EXPECT_TRUE(throwsMemoryException(text, [](CString& s) { s.GetBufferSetLength(INT_MAX - 1); }));
+    EXPECT_EQ(text, L"abc");
+    {
+        // The framework's allocator refuses, as a full heap would.
+        ImportPatch noMemory(GetModuleHandleW(L"MFC71U.DLL"), "msvcrt.dll", "malloc",
+                             reinterpret_cast<void*>(refuseMemory));
+        ASSERT_TRUE(noMemory.ok());
+        EXPECT_TRUE(throwsMemoryException(text, [](CString& s) { s += L" and more than it holds"; }));
+        EXPECT_TRUE(throwsMemoryException(text, [](CString& s) { s = CString(L'x', 40); }));
+    }
     EXPECT_EQ(text, L"abc");
     LPWSTR buffer = text.GetBuffer(-5);
     ASSERT_NE(buffer, nullptr);

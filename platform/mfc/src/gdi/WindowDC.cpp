@@ -1,6 +1,7 @@
 // Device contexts of a window: for painting, for its client area, for the
 // whole window. A null window stands for the whole screen where the system
-// allows it (client and window contexts).
+// allows it (client and window contexts). A wrapper that gets no context
+// throws CResourceException.
 #include <afxwin.h>
 
 IMPLEMENT_DYNAMIC(CPaintDC, CDC)
@@ -19,7 +20,9 @@ HWND windowOf(CWnd* pWnd)
 // it is released by this wrapper, never deleted by the other.
 void adopt(CDC& dc, HDC hDC)
 {
-    if (hDC && !dc.Attach(hDC))
+    if (!hDC)
+        AfxThrowResourceException();
+    if (!dc.Attach(hDC))
         dc.m_hDC = dc.m_hAttribDC = hDC;
 }
 
@@ -27,8 +30,7 @@ void adopt(CDC& dc, HDC hDC)
 
 CPaintDC::CPaintDC(CWnd* pWnd) : m_ps(), m_hWnd(windowOf(pWnd))
 {
-    if (m_hWnd)
-        adopt(*this, ::BeginPaint(m_hWnd, &m_ps));
+    adopt(*this, m_hWnd ? ::BeginPaint(m_hWnd, &m_ps) : nullptr);
 }
 
 // Painting that began must end, whatever became of the wrapper's handles.

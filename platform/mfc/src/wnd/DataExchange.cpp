@@ -6,11 +6,10 @@
 
 namespace {
 
-// The control to exchange with, or null when there is none (the exchange
-// has failed then) or the exchange failed earlier.
+// The control to exchange with; null only without an exchange.
 HWND prepare(CDataExchange* pDX, int nIDC, bool bEdit)
 {
-    if (!pDX || pDX->_m_bFailed)
+    if (!pDX)
         return nullptr;
     return bEdit ? pDX->PrepareEditCtrl(nIDC) : pDX->PrepareCtrl(nIDC);
 }
@@ -85,49 +84,55 @@ CDataExchange::CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate)
       m_pDlgWnd(pDlgWnd),
       _m_hWndLastControl(nullptr),
       _m_idLastControl(0),
-      _m_bEditLastControl(FALSE),
-      _m_bFailed(FALSE)
+      _m_bEditLastControl(FALSE)
 {
 }
 
+// A missing control is a fault of the dialog's template or code, not a value
+// the user can mend, so it is not a validation failure (which UpdateData
+// would swallow): the dialog is asked for something it cannot do.
 HWND CDataExchange::PrepareCtrl(int nIDC)
 {
     HWND hWnd = m_pDlgWnd ? ::GetDlgItem(m_pDlgWnd->m_hWnd, nIDC) : nullptr;
+    if (!hWnd)
+        AfxThrowNotSupportedException();
     _m_idLastControl = nIDC;
     _m_hWndLastControl = hWnd;
     _m_bEditLastControl = FALSE;
-    if (!hWnd)
-        Fail();
     return hWnd;
 }
 
 HWND CDataExchange::PrepareEditCtrl(int nIDC)
 {
     HWND hWnd = PrepareCtrl(nIDC);
-    _m_bEditLastControl = hWnd != nullptr;
+    _m_bEditLastControl = TRUE;
     return hWnd;
 }
 
 // While saving, the user is taken to the value that failed.
 void CDataExchange::Fail()
 {
-    if (_m_bFailed)
-        return;
-    _m_bFailed = TRUE;
-    if (!m_bSaveAndValidate || !_m_hWndLastControl)
-        return;
-    ::SetFocus(_m_hWndLastControl);
-    if (_m_bEditLastControl)
-        ::SendMessageW(_m_hWndLastControl, EM_SETSEL, 0, -1);
+    if (m_bSaveAndValidate && _m_hWndLastControl) {
+        ::SetFocus(_m_hWndLastControl);
+        if (_m_bEditLastControl)
+            ::SendMessageW(_m_hWndLastControl, EM_SETSEL, 0, -1);
+    }
+    AfxThrowUserException();
 }
 
+// Only a failed validation is caught here: the user knows of it already.
 BOOL CWnd::UpdateData(BOOL bSaveAndValidate)
 {
     if (!m_hWnd)
         return FALSE;
     CDataExchange dx(this, bSaveAndValidate);
-    DoDataExchange(&dx);
-    return !dx._m_bFailed;
+    try {
+        DoDataExchange(&dx);
+    } catch (CUserException* e) {
+        e->Delete();
+        return FALSE;
+    }
+    return TRUE;
 }
 
 void CWnd::DoDataExchange(CDataExchange*)

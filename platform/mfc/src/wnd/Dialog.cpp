@@ -4,12 +4,19 @@
 
 namespace {
 
-INT_PTR CALLBACK dialogProc(HWND hWnd, UINT message, WPARAM, LPARAM)
+INT_PTR CALLBACK dialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message != WM_INITDIALOG)
         return FALSE;
     CDialog* pDialog = DYNAMIC_DOWNCAST(CDialog, CWnd::FromHandlePermanent(hWnd));
-    return pDialog ? pDialog->OnInitDialog() : TRUE;
+    if (!pDialog)
+        return TRUE;
+    try {
+        return pDialog->OnInitDialog();
+    } catch (CException* e) {
+        const MSG msg = {hWnd, message, wParam, lParam, 0, {0, 0}};
+        return AfxProcessWndProcException(e, &msg);
+    }
 }
 
 // The template and the module that holds it; null when it is found nowhere.

@@ -44,12 +44,12 @@ LPCTSTR AFXAPI AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hbr
         wc.hbrBackground = hbrBackground;
         wc.lpszClassName = name;
         if (!RegisterClassW(&wc))
-            return nullptr;
+            AfxThrowResourceException();
     }
     try {
         names.emplace_back(name);
     } catch (...) {
-        return nullptr;
+        AfxThrowResourceException();
     }
     return names.back().c_str();
 }

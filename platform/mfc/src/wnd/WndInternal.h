@@ -57,7 +57,8 @@ private:
     bool m_bHooked;
 };
 
-// The window's whole text into rString; left as it was without memory.
+// The window's whole text into rString; throws CMemoryException, with the
+// string left as it was, when there is no room for it.
 void AfxGetWindowText(HWND hWnd, CString& rString);
 
 // The top-level window that a dialog with this parent should be owned by:
@@ -66,6 +67,10 @@ HWND AfxGetSafeOwnerHwnd(HWND hParent);
 
 // Registers the common-control classes of the ICC_* flags, once each.
 void AfxInitCommonControls(DWORD dwClasses);
+
+// Hands an exception that a message's handler let through to the thread's
+// ProcessWndProcException (or does what it does, without a thread object).
+LRESULT AfxProcessWndProcException(CException* e, const MSG* pMsg);
 
 // Deletes the thread's temporary objects unless a caller holds them.
 void AfxIdleDeleteTemps();

@@ -47,8 +47,6 @@ void AfxGetWindowText(HWND hWnd, CString& rString)
 {
     const int nLength = ::GetWindowTextLengthW(hWnd);
     LPWSTR buffer = rString.GetBuffer(nLength);
-    if (!buffer)
-        return;
     // A window that writes nothing into the buffer leaves an empty text.
     buffer[0] = 0;
     ::GetWindowTextW(hWnd, buffer, nLength + 1);

@@ -84,7 +84,14 @@ LRESULT AFXAPI _AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, 
         outer = state->lastSentMsg;
         state->lastSentMsg = MSG{hWnd, nMsg, wParam, lParam, 0, {0, 0}};
     }
-    LRESULT result = CWndInternal::WindowProc(pWnd, nMsg, wParam, lParam);
+    LRESULT result = 0;
+    // Nothing may unwind into the system's code that called this procedure.
+    try {
+        result = CWndInternal::WindowProc(pWnd, nMsg, wParam, lParam);
+    } catch (CException* e) {
+        const MSG msg = {hWnd, nMsg, wParam, lParam, 0, {0, 0}};
+        result = AfxProcessWndProcException(e, &msg);
+    }
     // A handler of its own that left out the framework's cleanup must not
     // leave the object attached to a dead window.
     if (nMsg == WM_NCDESTROY)
@@ -92,6 +99,36 @@ LRESULT AFXAPI _AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, 
     if (state)
         state->lastSentMsg = outer;
     return result;
+}
+
+namespace {
+
+// What the framework does with an exception that a handler let through:
+// ends it; a window that failed to paint is validated, so that it is not
+// asked again at once; a failed creation answers -1.
+LRESULT endWndProcException(CException* e, const MSG* pMsg)
+{
+    LRESULT result = 0;
+    if (pMsg && pMsg->message == WM_CREATE)
+        result = -1;
+    else if (pMsg && pMsg->message == WM_PAINT)
+        ::ValidateRect(pMsg->hwnd, nullptr);
+    if (e)
+        e->Delete();
+    return result;
+}
+
+} // namespace
+
+LRESULT CWinThread::ProcessWndProcException(CException* e, const MSG* pMsg)
+{
+    return endWndProcException(e, pMsg);
+}
+
+LRESULT AfxProcessWndProcException(CException* e, const MSG* pMsg)
+{
+    CWinThread* pThread = AfxGetThread();
+    return pThread ? pThread->ProcessWndProcException(e, pMsg) : endWndProcException(e, pMsg);
 }
 
 void CWndInternal::FinishNcDestroy(CWnd* pWnd)

@@ -2,7 +2,9 @@
 // screen, each given back to the system by its wrapper.
 #include <afxwin.h>
 
+#include "GdiCounter.h"
 #include "GdiTestSupport.h"
+#include "ImportPatch.h"
 
 #include <functional>
 
@@ -101,14 +103,46 @@ TEST_F(WindowDCTest, PaintContextPaintsTheInvalidAreaAndEndsPainting)
     EXPECT_NE(wrapperAddress, CDC::FromHandle(paintedWith));
 }
 
-TEST_F(WindowDCTest, PaintContextWithoutAWindowHasNoHandle)
+// Whether constructing the wrapper threw CResourceException.
+template <class Wrapper> bool throwsResourceException(CWnd* pWnd)
 {
-    CPaintDC dc(nullptr);
-    EXPECT_EQ(nullptr, dc.m_hDC);
-    EXPECT_FALSE(dc.TextOut(0, 0, L"x", 1));
+    try {
+        Wrapper dc(pWnd);
+    } catch (CResourceException* e) {
+        e->Delete();
+        return true;
+    }
+    return false;
+}
+
+HDC WINAPI noDC(HWND)
+{
+    return nullptr;
+}
+
+TEST_F(WindowDCTest, PaintContextWithoutAWindowThrows)
+{
+    EXPECT_TRUE(throwsResourceException<CPaintDC>(nullptr));
     CWnd windowless;
-    CPaintDC none(&windowless);
-    EXPECT_EQ(nullptr, none.m_hDC);
+    EXPECT_TRUE(throwsResourceException<CPaintDC>(&windowless));
+}
+
+// The system hands out no context on demand: the framework's calls are
+// refused in its place.
+TEST_F(WindowDCTest, WrappersThatGetNoContextThrowAndHoldNothing)
+{
+    const HMODULE framework = GetModuleHandle(L"MFC71U.DLL");
+    GdiCounter counter({L"MFC71U.DLL"});
+    {
+        ImportPatch client(framework, "USER32.dll", "GetDC", reinterpret_cast<void*>(noDC));
+        ImportPatch window(framework, "USER32.dll", "GetWindowDC", reinterpret_cast<void*>(noDC));
+        ASSERT_TRUE(client.ok() && window.ok());
+        EXPECT_TRUE(throwsResourceException<CClientDC>(&wnd));
+        EXPECT_TRUE(throwsResourceException<CWindowDC>(&wnd));
+    }
+    EXPECT_FALSE(throwsResourceException<CClientDC>(&wnd));
+    EXPECT_EQ(0u, counter.liveWindowDCs());
+    EXPECT_EQ(0u, counter.liveObjects());
 }
 
 TEST_F(WindowDCTest, ClientContextDrawsInTheClientAreaAndIsReleased)

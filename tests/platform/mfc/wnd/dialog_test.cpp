@@ -275,9 +275,18 @@ TEST(DataExchange, NumbersOutOfRangeOrMalformedAreRefused)
     EXPECT_EQ(wnd.count, 5u);
     EXPECT_EQ(wnd.offset, -2147483647 - 1);
 
+    // A missing control is no value the user can mend: the exchange stops
+    // with an exception that UpdateData leaves to its caller.
     SetWindowTextW(hOffset, L"12");
     wnd.withMissingControl = true;
-    EXPECT_FALSE(wnd.UpdateData(TRUE)) << "a missing control fails the exchange";
+    bool notSupported = false;
+    try {
+        wnd.UpdateData(TRUE);
+    } catch (CNotSupportedException* e) {
+        e->Delete();
+        notSupported = true;
+    }
+    EXPECT_TRUE(notSupported);
     EXPECT_EQ(wnd.offset, 12);
 }
 
