@@ -24,43 +24,62 @@ void v_PrintIdentity()
     std::fflush(stdout);
 }
 
-int i_RunInteractive(HINSTANCE instance, int show)
-{
-    v_DemoShowSplash(instance);
-    HWND window = h_DemoCreateMainWindow(instance, show);
-    if (!window) {
-        CT_SplashWindow::sv_Kill();
-        return 1;
+// The demo's application object: it starts as every framework application
+// does, through the framework's wWinMain (mfc_main).
+class CDemoApp : public CWinApp {
+public:
+    BOOL InitInstance() override
+    {
+        v_PrintIdentity();
+        int count = 0;
+        wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+        if (count >= 2 && wcscmp(arguments[1], L"--print") == 0)
+            n_Result = 0;
+        else if (count >= 2 && wcscmp(arguments[1], L"--tour") == 0)
+            n_Result = count >= 3 ? i_RunDemoTour(m_hInstance, arguments[2]) : 2;
+        else
+            b_Interactive = b_StartInteractive();
+        LocalFree(arguments);
+        // Without the interactive window there is nothing to pump: the
+        // program ends with ExitInstance.
+        return b_Interactive;
     }
-    v_DemoJoinLanguages(window);
-    CT_SplashWindow::sv_Hide();
-    v_DemoShowTipAtStartup(window);
 
-    MSG message;
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (CT_SplashWindow::sb_PreTranslateAppMessage(&message))
-            continue;
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
+    // The splash sees the keys and clicks that end it before any window.
+    BOOL PreTranslateMessage(MSG* pMsg) override
+    {
+        if (CT_SplashWindow::sb_PreTranslateAppMessage(pMsg))
+            return TRUE;
+        return CWinApp::PreTranslateMessage(pMsg);
     }
-    return static_cast<int>(message.wParam);
-}
+
+    int ExitInstance() override
+    {
+        const int code = CWinApp::ExitInstance();
+        v_DemoLeaveLanguages();
+        return b_Interactive ? code : n_Result;
+    }
+
+private:
+    bool b_StartInteractive()
+    {
+        v_DemoShowSplash(m_hInstance);
+        HWND window = h_DemoCreateMainWindow(m_hInstance, m_nCmdShow);
+        if (!window) {
+            CT_SplashWindow::sv_Kill();
+            n_Result = 1;
+            return false;
+        }
+        v_DemoJoinLanguages(window);
+        CT_SplashWindow::sv_Hide();
+        v_DemoShowTipAtStartup(window);
+        return true;
+    }
+
+    bool b_Interactive = false;
+    int n_Result = 0;
+};
+
+CDemoApp theApp;
 
 } // namespace
-
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int show)
-{
-    v_PrintIdentity();
-    int count = 0;
-    wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &count);
-    int result = 0;
-    if (count >= 2 && wcscmp(arguments[1], L"--print") == 0)
-        result = 0;
-    else if (count >= 2 && wcscmp(arguments[1], L"--tour") == 0)
-        result = count >= 3 ? i_RunDemoTour(instance, arguments[2]) : 2;
-    else
-        result = i_RunInteractive(instance, show);
-    v_DemoLeaveLanguages();
-    LocalFree(arguments);
-    return result;
-}

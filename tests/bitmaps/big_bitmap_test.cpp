@@ -5,6 +5,7 @@
 #include "DibTestSupport.h"
 #include "GdiCounter.h"
 #include "ImportPatch.h"
+#include "TestApplication.h"
 
 #include <Dialogs/Dialogs.h>
 #include <afxdiag.h>
@@ -82,6 +83,13 @@ TEST_F(BigBitmapTest, TheLibrarysLogoIsReadWithItsSixteenColourPalette)
     // The plain palette object is made for each picture and left empty.
     ASSERT_TRUE(logo.pco_GetPalette());
     EXPECT_EQ(logo.pco_GetPalette()->m_hObject, nullptr);
+}
+
+TEST_F(BigBitmapTest, ReadingAPictureShowsTheApplicationsWaitCursor)
+{
+    testApp().waitCursorCalls.clear();
+    CT_BigBitmap logo(nullptr, libraryModule(), kLogo, nullptr);
+    EXPECT_EQ(testApp().waitCursorCalls, (std::vector<int>{1, -1}));
 }
 
 TEST_F(BigBitmapTest, ATwentyFourBitPictureHasNoTableAndNoPaletteAndIsDrawnAsStored)

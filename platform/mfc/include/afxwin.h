@@ -131,7 +131,8 @@ public:
     // handler took it.
     virtual BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, _AFX_CMDHANDLERINFO* pHandlerInfo);
 
-    // The hourglass while work is done; calls nest, per thread.
+    // The hourglass while work is done: the application's DoWaitCursor with
+    // 1, -1 and 0.
     void BeginWaitCursor();
     void EndWaitCursor();
     void RestoreWaitCursor();
@@ -549,6 +550,9 @@ public:
     int m_nCmdShow;
 
     virtual BOOL _InitApplication();
+    // The wait cursor of CCmdTarget::BeginWaitCursor and its kin: 1 shows
+    // it, -1 takes one showing back, 0 shows it again while any is showing.
+    virtual void DoWaitCursor(int nCode);
 
 private:
     CString m_strAppName;   // what m_pszAppName points at

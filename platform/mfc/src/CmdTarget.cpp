@@ -1,6 +1,8 @@
 // Command targets: the root of every message map, command dispatch through
 // the map, and the wait cursor.
-#include "wnd/WndState.h"
+#include <afxwin.h>
+
+#include <cstdlib>
 
 IMPLEMENT_DYNAMIC(CCmdTarget, CObject)
 
@@ -70,39 +72,31 @@ BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, void* pExtra, _AFX_CMDHANDLERINFO
 
 namespace {
 
-// nCode: 1 shows the wait cursor, -1 takes one showing back, 0 shows it
-// again when it is due. The cursor of before comes back with the last -1.
-void doWaitCursor(int nCode)
+// The wait cursor is the application's: a program without an application
+// object has none, and stops here as the framework's debug build does.
+CWinApp* waitCursorApp()
 {
-    CAfxWndThreadState* state = AfxWndState();
-    if (!state)
-        return;
-    HCURSOR hcurWait = LoadCursorW(nullptr, IDC_WAIT);
-    if (nCode > 0) {
-        HCURSOR hcurPrevious = SetCursor(hcurWait);
-        if (state->nWaitCursorCount++ == 0)
-            state->hcurWaitRestore = hcurPrevious;
-    } else if (nCode < 0) {
-        if (state->nWaitCursorCount > 0 && --state->nWaitCursorCount == 0)
-            SetCursor(state->hcurWaitRestore);
-    } else if (state->nWaitCursorCount > 0) {
-        SetCursor(hcurWait);
+    CWinApp* pApp = AfxGetApp();
+    if (!pApp) {
+        OutputDebugStringW(L"CCmdTarget: the wait cursor needs the application object (CWinApp)\n");
+        abort();
     }
+    return pApp;
 }
 
 } // namespace
 
 void CCmdTarget::BeginWaitCursor()
 {
-    doWaitCursor(1);
+    waitCursorApp()->DoWaitCursor(1);
 }
 
 void CCmdTarget::EndWaitCursor()
 {
-    doWaitCursor(-1);
+    waitCursorApp()->DoWaitCursor(-1);
 }
 
 void CCmdTarget::RestoreWaitCursor()
 {
-    doWaitCursor(0);
+    waitCursorApp()->DoWaitCursor(0);
 }

@@ -4,10 +4,16 @@
 #include "../AfxGlobals.h"
 
 #include <afxdiag.h>
+#include <cstdlib>
 
 namespace {
 
 CWinApp* currentApp = nullptr;
+
+// The application's wait cursor: how many are showing, and the cursor that
+// comes back with the last.
+int waitCursorCount = 0;
+HCURSOR hcurWaitRestore = nullptr;
 
 CString moduleBaseName()
 {
@@ -90,15 +96,19 @@ CWnd* CWinThread::GetMainWnd()
 
 IMPLEMENT_DYNAMIC(CWinApp, CWinThread)
 
-// The first application object constructed is the application.
+// A program has one application object; a second one stops the program, as
+// the framework's debug build does, rather than going unnoticed.
 CWinApp::CWinApp(LPCTSTR lpszAppName)
     : m_pszAppName(nullptr), m_hInstance(AfxGetInstanceHandle()), m_lpCmdLine(nullptr), m_nCmdShow(SW_SHOWNORMAL)
 {
     m_strAppName = lpszAppName ? CString(lpszAppName) : moduleBaseName();
     m_pszAppName = m_strAppName;
     CAfxGlobalsLock lock;
-    if (!currentApp)
-        currentApp = this;
+    if (currentApp) {
+        OutputDebugStringW(L"CWinApp: a program has only one application object\n");
+        abort();
+    }
+    currentApp = this;
 }
 
 CWinApp::~CWinApp()
@@ -111,6 +121,22 @@ CWinApp::~CWinApp()
 BOOL CWinApp::_InitApplication()
 {
     return TRUE;
+}
+
+void CWinApp::DoWaitCursor(int nCode)
+{
+    CAfxGlobalsLock lock;
+    HCURSOR hcurWait = LoadCursorW(nullptr, IDC_WAIT);
+    if (nCode > 0) {
+        HCURSOR hcurPrevious = SetCursor(hcurWait);
+        if (waitCursorCount++ == 0)
+            hcurWaitRestore = hcurPrevious;
+    } else if (nCode < 0) {
+        if (waitCursorCount > 0 && --waitCursorCount == 0)
+            SetCursor(hcurWaitRestore);
+    } else if (waitCursorCount > 0) {
+        SetCursor(hcurWait);
+    }
 }
 
 CWinApp* AFXAPI AfxGetApp()

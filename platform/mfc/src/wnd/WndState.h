@@ -1,6 +1,6 @@
 // What the window side keeps per thread: the maps from window and
 // image-list handles to their objects, the window being created, the
-// message being handled, and the wait-cursor count.
+// message being handled.
 #pragma once
 
 #include "../HandleMap.h"
@@ -35,12 +35,9 @@ struct CAfxWndThreadState {
     HHOOK hCbtHook = nullptr;   // set while pCreation waits for its window
 
     MSG lastSentMsg = {};   // the message the thread's framework windows are handling
-    MSG msgCur = {};        // the message pumped last, when there is no application
+    MSG msgCur = {};        // the message pumped last, on a thread without a thread object
     POINT ptCursorLast = {};
     UINT nMsgLast = 0;
-
-    int nWaitCursorCount = 0;
-    HCURSOR hcurWaitRestore = nullptr;
 };
 
 // The calling thread's state, made on first use; null without memory.

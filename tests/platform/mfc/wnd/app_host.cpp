@@ -44,6 +44,8 @@ public:
     {
         if (!m_lpCmdLine || m_hInstance != GetModuleHandleW(nullptr) || m_nCmdShow < 0)
             problems |= kStartUp;
+        if (m_lpCmdLine && wcsstr(m_lpCmdLine, L"second"))
+            CWinApp second;   // stops the program
         if (m_lpCmdLine && wcsstr(m_lpCmdLine, L"fail")) {
             initFailed = true;
             return FALSE;

@@ -4,6 +4,7 @@
 // a program started by AfxWinMain runs it all.
 #include "../ModuleTestSupport.h"
 #include "DialogDriver.h"
+#include "TestApplication.h"
 #include "TestDialogIds.h"
 #include "WndTestSupport.h"
 
@@ -19,9 +20,10 @@ namespace {
 const UINT WM_TEST_WORK = WM_APP + 30;
 const UINT WM_TEST_SWALLOWED = WM_APP + 31;
 
-class CTestApp : public CWinApp {
+// This program's application object: the test application, watched.
+class CTestApp : public CTestApplication {
 public:
-    CTestApp() : CWinApp(L"Window test") {}
+    CTestApp() : CTestApplication(L"Window test") {}
 
     std::vector<MSG> preTranslated;
     std::vector<int> tempsAfterIdle;
@@ -32,12 +34,12 @@ public:
         preTranslated.push_back(*pMsg);
         if (pMsg->message == WM_TEST_SWALLOWED)
             return TRUE;
-        return CWinApp::PreTranslateMessage(pMsg);
+        return CTestApplication::PreTranslateMessage(pMsg);
     }
 
     BOOL OnIdle(LONG lCount) override
     {
-        const BOOL more = CWinApp::OnIdle(lCount);
+        const BOOL more = CTestApplication::OnIdle(lCount);
         tempsAfterIdle.push_back(AfxDiagGetTempWindowCount());
         if (quitWhenIdle) {
             quitWhenIdle = false;
@@ -139,7 +141,7 @@ TEST_F(Application, ThePumpPreTranslatesEachMessageBeforeDispatchingIt)
     worker.PostMessage(WM_TEST_WORK);
     worker.PostMessage(WM_TEST_SWALLOWED);
     theApp.quitWhenIdle = true;
-    EXPECT_EQ(theApp.Run(), 7) << "the exit code of WM_QUIT";
+    EXPECT_EQ(theApp.CWinApp::Run(), 7) << "the exit code of WM_QUIT";
 
     EXPECT_EQ(worker.work, 1);
     EXPECT_TRUE(preTranslatedBefore(WM_TEST_WORK, worker.m_hWnd, worker.preTranslatedAtWork));
@@ -153,7 +155,7 @@ TEST_F(Application, TemporaryObjectsAreGoneAfterIdle)
     worker.hWndToWrap = plain.handle();
     worker.PostMessage(WM_TEST_WORK);
     theApp.quitWhenIdle = true;
-    theApp.Run();
+    theApp.CWinApp::Run();
 
     EXPECT_EQ(worker.tempsDuringWork, 1);
     ASSERT_FALSE(theApp.tempsAfterIdle.empty());
@@ -210,14 +212,14 @@ TEST_F(Application, DestroyingTheMainWindowEndsThePump)
     EXPECT_EQ(msg.wParam, 0u);
 }
 
-// The host program beside this one, run with the given command line; its
-// exit code, or -1 when it cannot be run or does not end.
-DWORD runHost(const wchar_t* arguments)
+// A program beside this one, run with the given command line; its exit
+// code, or -1 when it cannot be run or does not end.
+DWORD runProgram(const wchar_t* program, const wchar_t* arguments)
 {
     wchar_t path[MAX_PATH] = {};
     GetModuleFileNameW(nullptr, path, MAX_PATH);
     std::wstring host(path);
-    host = host.substr(0, host.find_last_of(L"\\/") + 1) + L"mfc_app_host.exe";
+    host = host.substr(0, host.find_last_of(L"\\/") + 1) + program;
     std::wstring commandLine = L"\"" + host + L"\" " + arguments;
     STARTUPINFOW startup = {};
     startup.cb = sizeof(startup);
@@ -235,10 +237,37 @@ DWORD runHost(const wchar_t* arguments)
     return code;
 }
 
+DWORD runHost(const wchar_t* arguments)
+{
+    return runProgram(L"mfc_app_host.exe", arguments);
+}
+
+// abort()'s exit code.
+const DWORD kStopped = 3;
+
 TEST(ApplicationStart, AfxWinMainRunsTheApplicationUntilItsMainWindowCloses)
 {
     EXPECT_EQ(runHost(L"run"), 0u);
     EXPECT_EQ(runHost(L"fail"), 3u) << "a failed InitInstance ends with ExitInstance's result";
+}
+
+TEST(ApplicationStart, ASecondApplicationObjectStopsTheProgram)
+{
+    EXPECT_EQ(runHost(L"second"), kStopped);
+}
+
+TEST_F(Application, TheWaitCursorGoesThroughTheApplication)
+{
+    theApp.waitCursorCalls.clear();
+    worker.BeginWaitCursor();
+    worker.RestoreWaitCursor();
+    worker.EndWaitCursor();
+    EXPECT_EQ(theApp.waitCursorCalls, (std::vector<int>{1, 0, -1}));
+}
+
+TEST(ApplicationStart, AWaitCursorWithoutAnApplicationStopsTheProgram)
+{
+    EXPECT_EQ(runProgram(L"mfc_no_app.exe", L""), kStopped);
 }
 
 } // namespace

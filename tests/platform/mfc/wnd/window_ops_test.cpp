@@ -115,7 +115,7 @@ TEST_F(WindowOperations, TheSafeOwnerIsATopLevelWindow)
     ASSERT_EQ(GetActiveWindow(), owner.handle());
     CWnd* pOwner = CWnd::GetSafeOwner();
     ASSERT_NE(pOwner, nullptr);
-    EXPECT_EQ(pOwner->m_hWnd, owner.handle()) << "without parent or application, the active window";
+    EXPECT_EQ(pOwner->m_hWnd, owner.handle()) << "without parent or main window, the active window";
 }
 
 TEST_F(WindowOperations, TheWaitCursorNestsAndRestoresTheCursorOfBefore)
