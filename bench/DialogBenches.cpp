@@ -111,8 +111,8 @@ const std::vector<DialogShowing>& vso_DialogShowings()
 {
     static const std::vector<DialogShowing> showings = {
         {"splash", "splash", 101, f_LibrarySplash, f_PlainSplash},
-        {"about", "About box", 31, f_LibraryAbout, f_PlainAbout},
-        {"language", "Language box with flags", 31, f_LibraryLanguages, f_PlainLanguages},
+        {"about", "About box", 101, f_LibraryAbout, f_PlainAbout},
+        {"language", "Language box with flags", 101, f_LibraryLanguages, f_PlainLanguages},
     };
     return showings;
 }
