@@ -67,18 +67,22 @@ CT_TipoftheDayDialog::~CT_TipoftheDayDialog()
 
 // A template without one of the controls (a damaged language module), or a
 // tip that no memory holds, fails the exchange as a refused value does: OK
-// then leaves the dialog open, and Cancel keeps the values given.
+// then leaves the dialog open, and Cancel keeps the values given: the check
+// state read before the failure is put back.
 void CT_TipoftheDayDialog::DoDataExchange(CDataExchange* pDX)
 {
     CDialog::DoDataExchange(pDX);
+    const int b_Given = b_ShowAtStartup;
     try {
         DDX_Check(pDX, IDC_TIP_SHOW_AT_STARTUP, b_ShowAtStartup);
         DDX_Text(pDX, IDC_TIP_TEXT, co_Tip);
     } catch (CNotSupportedException* e) {
         e->Delete();
+        b_ShowAtStartup = b_Given;
         pDX->Fail();
     } catch (CMemoryException* e) {
         e->Delete();
+        b_ShowAtStartup = b_Given;
         pDX->Fail();
     }
 }

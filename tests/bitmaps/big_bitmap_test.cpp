@@ -3,6 +3,7 @@
 // memory contexts, read back pixel by pixel.
 #include "DAZ32.h"
 #include "DibTestSupport.h"
+#include "FrameworkFailures.h"
 #include "GdiCounter.h"
 #include "ImportPatch.h"
 #include "TestApplication.h"
@@ -357,6 +358,41 @@ TEST_F(BigBitmapTest, AWindowOfTheClassPaintsThePictureAtItsPosition)
     ::ReleaseDC(picture.m_hWnd, window);
     EXPECT_EQ(firstQuadrantMismatch(shown, at, 8, 6), -1);
     picture.DestroyWindow();
+}
+
+// Stands between the framework and the system's window contexts and window
+// classes, which this display never runs out of or refuses. Without a
+// context the palette is not realised and the window is left unpainted but
+// validated; a refused class leaves no name, and the next object registers
+// it. Nothing of it reaches the window procedure's end or the host.
+TEST_F(BigBitmapTest, WithoutContextsOrAClassThePictureIsStillReadAndNothingLeaks)
+{
+    const unsigned escaped = testApp().wndProcExceptions;
+    GdiCounter gdi({L"Dialogs.dll", L"MFC71U.DLL"});
+    {
+        NoWindowContexts none;
+        ASSERT_TRUE(none.ok());
+        CT_BigBitmap picture(nullptr, pictures.handle(), DIB_QUAD8, nullptr);
+        EXPECT_EQ(picture.pco_GetDocSize(), CSize(8, 6));
+        ASSERT_TRUE(picture.CreateEx(WS_EX_TOPMOST, CT_BigBitmap::spcco_GetClassName()->qcuz_Get(), nullptr,
+                                     WS_POPUP | WS_VISIBLE, CRect(0, 0, 20, 12), nullptr, 0));
+        picture.UpdateWindow();
+        EXPECT_FALSE(GetUpdateRect(picture.m_hWnd, nullptr, FALSE));
+        picture.DestroyWindow();
+    }
+    CT_BigBitmap::sv_Exit();
+    {
+        RefusedWindowClass refused;
+        ASSERT_TRUE(refused.ok());
+        CT_BigBitmap picture(nullptr, pictures.handle(), DIB_QUAD8, nullptr);
+        EXPECT_EQ(CT_BigBitmap::spcco_GetClassName(), nullptr);
+        EXPECT_EQ(picture.pco_GetDocSize(), CSize(8, 6));
+    }
+    CT_BigBitmap next;
+    EXPECT_TRUE(CT_BigBitmap::spcco_GetClassName());
+    EXPECT_EQ(testApp().wndProcExceptions, escaped);
+    EXPECT_EQ(gdi.liveObjects(), 0u);
+    EXPECT_EQ(gdi.liveWindowDCs(), 0u);
 }
 
 // A new picture replaces the old one whole: a missing one leaves no size,

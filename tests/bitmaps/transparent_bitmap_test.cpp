@@ -6,7 +6,9 @@
 
 #include "BitmapTestIds.h"
 #include "DAZ32.h"
+#include "FrameworkFailures.h"
 #include "GdiCounter.h"
+#include "TestApplication.h"
 
 #include <Dialogs/Dialogs.h>
 #include <gtest/gtest.h>
@@ -308,6 +310,27 @@ TEST_F(TransparentBitmapControl, EveryPaintGivesBackWhatItTook)
     EXPECT_EQ(counter.liveObjects(), 0u);
     EXPECT_EQ(counter.liveWindowDCs(), 0u);
     EXPECT_EQ(DAZ_GetLiveBlockCount(), blocks);
+}
+
+// Stands between the framework and the system's window contexts, which this
+// display never runs out of: the control then paints nothing, ends the
+// paint, and keeps the failure to itself.
+TEST_F(TransparentBitmapControl, WithoutAPaintContextThePaintIsEndedAndNothingIsTaken)
+{
+    CT_TransparentBitmap control(kBulb);
+    ASSERT_TRUE(control.SubclassWindow(item_));
+    repaint();
+    const unsigned escaped = testApp().wndProcExceptions;
+    GdiCounter counter({L"Dialogs.dll", L"MFC71U.DLL"});
+    {
+        NoWindowContexts none;
+        ASSERT_TRUE(none.ok());
+        InvalidateRect(item_, nullptr, FALSE);
+        UpdateWindow(item_);
+        EXPECT_FALSE(GetUpdateRect(item_, nullptr, FALSE)) << "the paint was ended";
+    }
+    EXPECT_EQ(testApp().wndProcExceptions, escaped);
+    EXPECT_EQ(counter.created(), 0u);
 }
 
 TEST(TransparentBitmapClass, AnswersWithTheStaticControlsRunTimeClass)

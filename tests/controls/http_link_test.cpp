@@ -2,10 +2,12 @@
 // really opens the targets (a program of the tests that leaves a trace, or a
 // file that does not exist), the mouse and keys arrive as real messages, and
 // the focus rectangle is read back from the screen.
+#include "FrameworkFailures.h"
 #include "LinkTestHost.h"
 #include "LinkTestActions.h"
 #include "LinkTestIds.h"
 #include "OpenTrace.h"
+#include "TestApplication.h"
 
 #include <Dialogs/Dialogs.h>
 #include <gtest/gtest.h>
@@ -326,6 +328,41 @@ TEST_F(HttpLinkInDialog, ResizingTakesTheWindowTextAsTargetOnlyWhileThereIsNone)
     link.SetWindowPos(nullptr, 0, 0, 90, 16, SWP_NOMOVE | SWP_NOZORDER);
     EXPECT_EQ(text(link.co_URL), L"https://www.lexorin.example/");
     EXPECT_TRUE(sameRect(toolRect(link), RECT{0, 0, 90, 16}));
+}
+
+// Stands between the framework and the system's window contexts, which this
+// display never runs out of: the focus then comes and goes without a frame.
+TEST_F(HttpLinkInDialog, WithoutAWindowContextTheFocusMovesWithoutAFrame)
+{
+    const std::vector<COLORREF> before = host.ringAround(IDC_LEFT_LINK);
+    const unsigned escaped = testApp().wndProcExceptions;
+    {
+        NoWindowContexts none;
+        ASSERT_TRUE(none.ok());
+        link.SetFocus();
+        EXPECT_EQ(GetFocus(), link.m_hWnd);
+        SetFocus(host.item(IDOK));
+    }
+    EXPECT_EQ(testApp().wndProcExceptions, escaped);
+    EXPECT_EQ(host.ringAround(IDC_LEFT_LINK), before);
+}
+
+// Stands between the framework and its allocator, which this machine never
+// runs out of: a window text that no memory holds leaves the link without a
+// target, and the next resize takes the text.
+TEST_F(HttpLinkInDialog, AWindowTextNoMemoryHoldsLeavesNoTargetUntilTheNextResize)
+{
+    const unsigned escaped = testApp().wndProcExceptions;
+    {
+        NoFrameworkMemory none;
+        ASSERT_TRUE(none.ok());
+        link.SetWindowPos(nullptr, 0, 0, 150, 20, SWP_NOMOVE | SWP_NOZORDER);
+    }
+    EXPECT_EQ(testApp().wndProcExceptions, escaped);
+    EXPECT_EQ(link.co_URL.vn_GetLength(), 0u);
+    EXPECT_TRUE(sameRect(toolRect(link), RECT{0, 0, 150, 20}));
+    link.SetWindowPos(nullptr, 0, 0, 140, 20, SWP_NOMOVE | SWP_NOZORDER);
+    EXPECT_EQ(text(link.co_URL), L"Product page");
 }
 
 TEST_F(HttpLinkInDialog, ThePointerOverTheLinkShowsTheTargetAsTip)

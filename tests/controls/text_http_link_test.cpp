@@ -3,11 +3,13 @@
 // width is compared with the target measured in its font.
 #include <afxwin.h>
 
+#include "FrameworkFailures.h"
 #include "GdiCounter.h"
 #include "LinkTestHost.h"
 #include "LinkTestActions.h"
 #include "LinkTestIds.h"
 #include "OpenTrace.h"
+#include "TestApplication.h"
 
 #include <Dialogs/Dialogs.h>
 #include <gtest/gtest.h>
@@ -212,6 +214,26 @@ TEST_F(TextLinkInDialog, TheWidthFollowsTheTargetFromTheLeftEdgeAndTheHeightStay
         EXPECT_EQ(height(now), height(before));
         link.DestroyWindow();
     }
+}
+
+// Stands between the framework and the system's window contexts, which this
+// display never runs out of: a target that cannot be measured leaves the
+// item its size, whether set or painted.
+TEST_F(TextLinkInDialog, WithoutAWindowContextANewTargetKeepsTheSize)
+{
+    Probe link;
+    ASSERT_TRUE(link.SubclassDlgItem(IDC_LEFT_LINK, host.window()));
+    host.paint();
+    const RECT before = host.itemRect(IDC_LEFT_LINK);
+    const unsigned escaped = testApp().wndProcExceptions;
+    {
+        NoWindowContexts none;
+        ASSERT_TRUE(none.ok());
+        setURL(link, L"https://www.lexorin.example/a/longer/page");
+        host.paint();
+    }
+    EXPECT_EQ(testApp().wndProcExceptions, escaped);
+    EXPECT_EQ(width(host.itemRect(IDC_LEFT_LINK)), width(before));
 }
 
 TEST_F(TextLinkInDialog, AnItemWithoutTargetTakesItsTextAndFitsItOnTheFirstPaint)

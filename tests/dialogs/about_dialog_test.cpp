@@ -9,6 +9,7 @@
 #include "AboutTestIds.h"
 #include "DAZ32.h"
 #include "DialogDriver.h"
+#include "FrameworkFailures.h"
 #include "GdiCounter.h"
 #include "ImportPatch.h"
 #include "LinkTestActions.h"
@@ -16,6 +17,7 @@
 #include "ScreenReader.h"
 #include "ShownDialog.h"
 #include "TabWalk.h"
+#include "TestApplication.h"
 
 #include <Dialogs/Dialogs.h>
 #include <Dialogs/TemplateIds.h>
@@ -23,6 +25,7 @@
 
 #include <oleacc.h>
 
+#include <memory>
 #include <string>
 #include <afxdiag.h>
 
@@ -229,17 +232,6 @@ TEST_F(AboutBox, TheColourCountChoosesTheProductPicture)
     }
 }
 
-HDC WINAPI noWindowContext(HWND)
-{
-    return nullptr;
-}
-
-HDC WINAPI noPaintContext(HWND, LPPAINTSTRUCT paint)
-{
-    *paint = PAINTSTRUCT{};
-    return nullptr;
-}
-
 // The system hands out window contexts until it has no more; the
 // framework's requests are refused in its place. The box then shows without
 // its palettes realised or its pictures painted, and with all of its texts.
@@ -250,10 +242,9 @@ TEST_F(AboutBox, WithoutWindowContextsTheBoxStillShowsItsTexts)
     ASSERT_FALSE(expected.empty());
 
     GdiCounter gdi({L"Dialogs.dll", L"MFC71U.DLL"});
-    const HMODULE framework = GetModuleHandleW(L"MFC71U.DLL");
-    ImportPatch noClientContext(framework, "USER32.dll", "GetDC", reinterpret_cast<void*>(noWindowContext));
-    ImportPatch noPainting(framework, "USER32.dll", "BeginPaint", reinterpret_cast<void*>(noPaintContext));
-    ASSERT_TRUE(noClientContext.ok() && noPainting.ok());
+    const unsigned escaped = testApp().wndProcExceptions;
+    NoWindowContexts none;
+    ASSERT_TRUE(none.ok());
     bool painted = true;
     EXPECT_TRUE(show({[&](HWND box) {
                           line = windowText(GetDlgItem(box, IDC_ABOUT_VERSION));
@@ -264,6 +255,7 @@ TEST_F(AboutBox, WithoutWindowContextsTheBoxStillShowsItsTexts)
                       pressOK}));
     EXPECT_EQ(line, expected);
     EXPECT_TRUE(painted) << "a box that could not paint is not asked again at once";
+    EXPECT_EQ(testApp().wndProcExceptions, escaped) << "the box keeps its failures to itself";
     EXPECT_EQ(gdi.liveObjects(), 0u);
     EXPECT_EQ(gdi.liveWindowDCs(), 0u);
 }
@@ -301,6 +293,30 @@ TEST_F(AboutBox, TheVersionLineTakesTheVersionBeforeTheBuildWhateverTheFormat)
         if (c.module)
             FreeLibrary(module);
     }
+}
+
+// Stands between the framework and its allocator, which this machine never
+// runs out of, while the box is made: a version line that no memory holds is
+// left empty, and the box still shows and ends by OK.
+TEST_F(AboutBox, AVersionLineNoMemoryHoldsIsLeftEmpty)
+{
+    HMODULE module = LoadLibraryW(L"AboutFormatReversed.dll");   // the line is put together in a CString
+    ASSERT_NE(module, nullptr);
+    parameters.h_ResourceInstance = module;
+    const unsigned escaped = testApp().wndProcExceptions;
+    auto none = std::make_unique<NoFrameworkMemory>();
+    ASSERT_TRUE(none->ok());
+    std::wstring line = L"(not read)", smallPrint;
+    EXPECT_TRUE(show({[&](HWND box) {
+                          none.reset();
+                          line = windowText(GetDlgItem(box, IDC_ABOUT_VERSION));
+                          smallPrint = windowText(GetDlgItem(box, IDC_ABOUT_SMALL_PRINT));
+                      },
+                      pressOK}));
+    EXPECT_EQ(line, L"");
+    EXPECT_EQ(smallPrint, L"Small print of the language module");
+    EXPECT_EQ(testApp().wndProcExceptions, escaped);
+    FreeLibrary(module);
 }
 
 TEST_F(AboutBox, AnyOtherSystemFaceLeavesTheSmallPrintInTheDialogFont)

@@ -10,6 +10,7 @@
 #include "LanguageDialogRun.h"
 #include "LexorinInterface.h"
 #include "LexorinUILanguageMgr.h"
+#include "TestApplication.h"
 
 #include <Dialogs/Dialogs.h>
 #include <commctrl.h>
@@ -165,6 +166,7 @@ TEST_F(LanguageDialogTest, ATemplateThatLostTheListShowsNothingToChooseAndOnlyCa
     GdiCounter cache({L"LexorinInterface.dll"});
     unsigned language = kGerman;
     bool openAfterOk = false;
+    const unsigned escaped = testApp().wndProcExceptions;
     const LanguageDialogRun run = runLanguageDialog(&language, TRUE, TRUE, DialogEnd::Cancel, [&](HWND dialog, const LanguageDialogView&) {
         SendMessageW(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
         openAfterOk = IsWindowVisible(dialog) != FALSE;
@@ -172,6 +174,7 @@ TEST_F(LanguageDialogTest, ATemplateThatLostTheListShowsNothingToChooseAndOnlyCa
     EXPECT_EQ(run.view.caption, L"Language chooser without its list");
     EXPECT_TRUE(run.view.entries.empty());
     EXPECT_TRUE(openAfterOk);
+    EXPECT_EQ(testApp().wndProcExceptions, escaped) << "the missing list is the dialog's own failure";
     EXPECT_EQ(run.result, FALSE);
     EXPECT_EQ(language, kGerman);
     EXPECT_EQ(cache.created(), 0u);   // no flag loaded for a list that is not there

@@ -5,9 +5,11 @@
 #include "BasisDiagnostics.h"
 #include "DAZ32.h"
 #include "DibTestSupport.h"
+#include "FrameworkFailures.h"
 #include "GdiCounter.h"
 #include "ImportPatch.h"
 #include "SplashHost.h"
+#include "TestApplication.h"
 
 #include <Dialogs/Dialogs.h>
 #include <gtest/gtest.h>
@@ -247,6 +249,28 @@ TEST_F(SplashWindowTest, KillClosesAtOnceWithinTheMinimumTime)
     Yardstick after(100);
     ASSERT_TRUE(loop.runUntil([&] { return after.fired(); }));
     EXPECT_EQ(loop.splashTicks(), 0);
+}
+
+// Stands between the framework and the system's window contexts, which this
+// display never runs out of: the splash then shows unpainted, its paint
+// ended, and closes as any other.
+TEST_F(SplashWindowTest, WithoutWindowContextsTheSplashShowsUnpaintedAndCloses)
+{
+    Record parameters = record(pictures.handle(), 60, {{30, 20, L"x"}});
+    const unsigned escaped = testApp().wndProcExceptions;
+    {
+        NoWindowContexts none;
+        ASSERT_TRUE(none.ok());
+        CT_SplashWindow::sv_Show(&parameters);
+        HWND splash = findSplashWindow();
+        ASSERT_TRUE(splash);
+        InvalidateRect(splash, nullptr, FALSE);
+        UpdateWindow(splash);
+        EXPECT_FALSE(GetUpdateRect(splash, nullptr, FALSE)) << "the paint was ended";
+    }
+    EXPECT_EQ(testApp().wndProcExceptions, escaped);
+    CT_SplashWindow::sv_Kill();
+    EXPECT_TRUE(closed());
 }
 
 TEST_F(SplashWindowTest, ZeroSecondsEndsTheMinimumTimeAsSoonAsTheLoopRuns)

@@ -7,10 +7,12 @@
 
 #include "DAZ32.h"
 #include "DialogDriver.h"
+#include "FrameworkFailures.h"
 #include "GdiCounter.h"
 #include "ImportPatch.h"
 #include "LexorinUILanguageMgr.h"
 #include "TabWalk.h"
+#include "TestApplication.h"
 #include "TipTestStrings.h"
 
 #include <Dialogs/Dialogs.h>
@@ -285,6 +287,72 @@ TEST_F(TipOfTheDay, HeadingAndTipTakeTheSystemFaceAtOneAndAHalfAndOneAndAQuarter
     EXPECT_EQ(tipFont.lfWeight, FW_NORMAL);
     EXPECT_STREQ(headingFont.lfFaceName, system->co_FaceName.qcuz_Get());
     EXPECT_STREQ(tipFont.lfFaceName, system->co_FaceName.qcuz_Get());
+}
+
+// Stands between the framework and the system's window contexts, which this
+// display never runs out of: no font is hired, and heading and tip keep the
+// dialog's.
+TEST_F(TipOfTheDay, WithoutWindowContextsHeadingAndTipKeepTheDialogsFont)
+{
+    const unsigned escaped = testApp().wndProcExceptions;
+    NoWindowContexts none;
+    ASSERT_TRUE(none.ok());
+    HGDIOBJ dialogFont = nullptr, heading = nullptr, tip = nullptr;
+    const TipRun run = show(range(IDS_TIPS_FIRST, IDS_TIPS_LAST), TRUE, kNeverShown, IDOK, [&](HWND dialog) {
+        dialogFont = reinterpret_cast<HGDIOBJ>(SendMessageW(dialog, WM_GETFONT, 0, 0));
+        heading = reinterpret_cast<HGDIOBJ>(SendDlgItemMessageW(dialog, IDC_TIP_HEADING, WM_GETFONT, 0, 0));
+        tip = reinterpret_cast<HGDIOBJ>(SendDlgItemMessageW(dialog, IDC_TIP_TEXT, WM_GETFONT, 0, 0));
+    });
+    EXPECT_FALSE(run.tip.empty());
+    EXPECT_EQ(heading, dialogFont);
+    EXPECT_EQ(tip, dialogFont);
+    EXPECT_EQ(testApp().wndProcExceptions, escaped);
+}
+
+// Stands between the framework and its allocator, which this machine never
+// runs out of, for two presses: OK, whose check reads the tip into a new
+// string, leaves the box open; Next Tip shows an empty tip. Esc then ends
+// the box with the values given.
+TEST_F(TipOfTheDay, WithoutMemoryOkLeavesTheBoxOpenAndNextTipShowsNothing)
+{
+    const unsigned escaped = testApp().wndProcExceptions;
+    bool openAfterOk = false;
+    std::wstring afterNext = L"(not read)";
+    const TipRun run = show(range(IDS_TIPS_FIRST, IDS_TIPS_LAST), TRUE, 2, 0, [&](HWND dialog) {
+        click(dialog, IDC_TIP_SHOW_AT_STARTUP);
+        {
+            NoFrameworkMemory none;
+            ASSERT_TRUE(none.ok());
+            click(dialog, IDOK);
+            openAfterOk = IsWindowVisible(dialog) != FALSE;
+            click(dialog, IDC_TIP_NEXT);
+            afterNext = itemText(dialog, IDC_TIP_TEXT);
+        }
+        pressEscape(dialog);
+    });
+    EXPECT_FALSE(run.tip.empty());
+    EXPECT_TRUE(openAfterOk);
+    EXPECT_EQ(afterNext, L"");
+    EXPECT_EQ(run.showAtStartup, TRUE);
+    EXPECT_EQ(testApp().wndProcExceptions, escaped);
+}
+
+// A box without its check box, as a damaged language module's template
+// would make it (taken away here once the box is up), fails the check as a
+// refused value does: OK leaves the box open, Esc ends it.
+TEST_F(TipOfTheDay, ABoxThatLostItsCheckBoxStaysOpenOnOkAndEndsByEscape)
+{
+    const unsigned escaped = testApp().wndProcExceptions;
+    bool openAfterOk = false;
+    const TipRun run = show(range(IDS_TIPS_FIRST, IDS_TIPS_LAST), FALSE, 2, 0, [&](HWND dialog) {
+        DestroyWindow(GetDlgItem(dialog, IDC_TIP_SHOW_AT_STARTUP));
+        click(dialog, IDOK);
+        openAfterOk = IsWindowVisible(dialog) != FALSE;
+        pressEscape(dialog);
+    });
+    EXPECT_TRUE(openAfterOk);
+    EXPECT_EQ(run.showAtStartup, FALSE);
+    EXPECT_EQ(testApp().wndProcExceptions, escaped);
 }
 
 TEST_F(TipOfTheDay, PanelHeadingAndTipAreWhiteAndTheBulbSitsOnTheShadowColour)

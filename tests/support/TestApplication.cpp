@@ -25,6 +25,12 @@ void CTestApplication::DoWaitCursor(int nCode)
     CWinApp::DoWaitCursor(nCode);
 }
 
+LRESULT CTestApplication::ProcessWndProcException(CException* e, const MSG* pMsg)
+{
+    ++wndProcExceptions;
+    return CWinApp::ProcessWndProcException(e, pMsg);
+}
+
 CTestApplication& testApp()
 {
     return *static_cast<CTestApplication*>(AfxGetApp());

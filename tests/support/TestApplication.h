@@ -18,9 +18,15 @@ public:
     int Run() override;
     // Notes each call, then shows the cursor as the framework does.
     void DoWaitCursor(int nCode) override;
+    // Counts the exceptions that a window's handler let through, then ends
+    // them as the framework does.
+    LRESULT ProcessWndProcException(CException* e, const MSG* pMsg) override;
 
     // The nCode of every DoWaitCursor call so far.
     std::vector<int> waitCursorCalls;
+    // How many exceptions reached ProcessWndProcException: one that the
+    // library meant to keep to itself got out.
+    unsigned wndProcExceptions = 0;
 };
 
 // The running test program's application object.
